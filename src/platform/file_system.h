@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+// Whole-file access for the core. Paths are program texts (Windows paths, bytes as
+// stored); every call opens and closes what it touches, nothing is cached.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The file's bytes, or nothing when it does not exist or cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+
+    // Replaces the whole file with `bytes`: written to a temporary file beside it, then
+    // renamed over it, so a crash or a full disc never leaves a half-written file.
+    // False when it fails; the old file is then untouched.
+    virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // Creates the folder (and its parents); true when it exists afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+
+    // Names (without folder) of the files matching a wildcard pattern such as
+    // "C:\Quorvel\PLUGIN\*.DLL", as the system's file search reports them.
+    virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
+};
+
+}  // namespace quorvel
