@@ -14,7 +14,8 @@ TextMetrics FakeTextRasterizer::Metrics(const Font&) {
     return {kLineHeight, kAscent};
 }
 
-Size FakeTextRasterizer::Measure(const Font&, std::string_view text) {
+Size FakeTextRasterizer::Measure(const Font& font, std::string_view text) {
+    measuredFonts.push_back(font);
     return {Characters(text) * kCharWidth, kLineHeight};
 }
 

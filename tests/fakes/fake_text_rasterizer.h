@@ -27,6 +27,8 @@ class FakeTextRasterizer : public TextRasterizer {
 
     static int Characters(std::string_view text);
 
+    // Fonts of every measurement, in order.
+    std::vector<Font> measuredFonts;
     // Every text rasterised, with its font, in order.
     std::vector<std::string> drawnTexts;
     std::vector<Font> drawnFonts;
