@@ -16,6 +16,9 @@ class XPBitBtnOwner {
     virtual void Invalidate() = 0;
     // An error box (error type, button OK) with this text.
     virtual void ShowError(const std::string& text) = 0;
+    // The button was clicked: the parent form's modal result becomes `modalResult`, then
+    // the button's action or click handler runs.
+    virtual void Clicked(int modalResult) = 0;
 };
 
 // What a paint request says about the button.
@@ -121,6 +124,10 @@ class TXPBitBtn {
     void MouseEnter();
     void MouseLeave();
     void FocusChanged() { Invalidate(); }
+    // A click by mouse, space bar or program, as the system reports it.
+    void Click() {
+        if (owner_) owner_->Clicked(modalResult_);
+    }
 
     // Paints the whole button into `canvas` (of the button's size).
     void Paint(Canvas& canvas, const ButtonDrawState& request);

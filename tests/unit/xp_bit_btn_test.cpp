@@ -44,7 +44,9 @@ SystemColors TestColors() {
 struct RecordingOwner : XPBitBtnOwner {
     void Invalidate() override { ++invalidations; }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    void Clicked(int modalResult) override { clicks.push_back(modalResult); }
     int invalidations = 0;
+    std::vector<int> clicks;
     std::vector<std::string> errors;
 };
 
@@ -317,6 +319,15 @@ TEST(XPBitBtn, StartsWithTheDocumentedDefaults) {
     EXPECT_FALSE(button.Default());
     EXPECT_FALSE(button.Cancel());
     EXPECT_EQ(button.ModalResult(), 0);
+}
+
+TEST(XPBitBtn, ClickHandsTheModalResultToTheForm) {
+    RecordingOwner owner;
+    TXPBitBtn button(&owner);
+    button.Click();
+    button.SetModalResult(2);
+    button.Click();
+    EXPECT_EQ(owner.clicks, (std::vector<int>{0, 2}));
 }
 
 TEST(XPBitBtn, InvalidGradientStepsAndRadiusAreReportedWithTheComponentTexts) {
