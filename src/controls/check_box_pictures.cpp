@@ -1,6 +1,6 @@
 #include "controls/check_box_pictures.h"
 
-#include "controls/gradient_fill.h"
+#include "base/mul_div.h"
 
 namespace quorvel {
 

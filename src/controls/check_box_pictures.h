@@ -15,6 +15,8 @@ constexpr int kCheckMarkSize = 7;
 
 // The check box's source pictures, kept by the Windows build as bitmap resources of these
 // names and made here, so the build can write them (EncodeBmp) and tests can check them.
+// This file needs nothing but base/bitmap.h and base/mul_div.h, so a small program built
+// for the build machine can write the resource files.
 struct CheckBoxResources {
     Bitmap unpress;    // CB_UNPRESS: 11 × 11 light face
     Bitmap press;      // CB_PRESS: 11 × 11 darker face

@@ -63,20 +63,6 @@ void EllipseFill(Canvas& canvas, const Rect& r, Color start, Color end, const Gr
 
 }  // namespace
 
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    long long a = number;
-    long long d = denominator;
-    if (d < 0) {
-        a = -a;
-        d = -d;
-    }
-    const long long product = a * numerator;
-    const long long result = product >= 0 ? (product + d / 2) / d : (product - d / 2) / d;
-    if (result > 2147483647LL || result < -2147483647LL) return -1;
-    return int(result);
-}
-
 void GradientFill(Canvas& canvas, const Rect& r, Color start, Color end, const GradientParams& p) {
     const Color s = canvas.Resolve(start);
     const Color e = canvas.Resolve(end);

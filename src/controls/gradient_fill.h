@@ -1,12 +1,9 @@
 #pragma once
 
 #include "base/canvas.h"
+#include "base/mul_div.h"
 
 namespace quorvel {
-
-// number × numerator / denominator rounded to the nearest integer, halves away from zero,
-// computed without overflow; -1 when the denominator is 0 (the system's MulDiv).
-int MulDiv(int number, int numerator, int denominator);
 
 enum class ButtonStyle { xpbbsbRectangle = 0, xpbbsbRoundRect = 1, xpbbsbEllipse = 2 };
 enum class GradientMode {
