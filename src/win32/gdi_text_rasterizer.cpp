@@ -1,0 +1,143 @@
+#include "win32/gdi_text_rasterizer.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "win32/text_conversion.h"
+
+namespace quorvel::win32 {
+
+namespace {
+
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct ObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, ObjectDeleter>;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter>;
+
+// Selects an object into a device context for one scope.
+class Selection {
+  public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, old_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+FontHandle MakeFont(const Font& font) {
+    LOGFONTW description{};
+    description.lfHeight = font.height;
+    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    description.lfItalic = font.italic;
+    description.lfUnderline = font.underline;
+    description.lfStrikeOut = font.strikeOut;
+    description.lfCharSet = BYTE(font.charset);
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = NONANTIALIASED_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH;
+    const std::wstring name = Widen(font.name);
+    name.copy(description.lfFaceName, LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectW(&description));
+}
+
+}  // namespace
+
+struct GdiTextRasterizer::State {
+    DcHandle dc{CreateCompatibleDC(nullptr)};
+    std::optional<Font> current;
+    FontHandle font;
+    HGDIOBJ originalFont = nullptr;
+
+    // Makes `wanted` the DC's font, reusing the last one when it is the same.
+    void Use(const Font& wanted) {
+        if (current && *current == wanted) return;
+        FontHandle made = MakeFont(wanted);
+        HGDIOBJ previous = SelectObject(dc.get(), made ? made.get() : GetStockObject(SYSTEM_FONT));
+        if (!originalFont) originalFont = previous;
+        font = std::move(made);
+        current = wanted;
+    }
+
+    ~State() {
+        if (originalFont) SelectObject(dc.get(), originalFont);
+    }
+};
+
+GdiTextRasterizer::GdiTextRasterizer() : state_(std::make_unique<State>()) {}
+
+GdiTextRasterizer::~GdiTextRasterizer() = default;
+
+TextMetrics GdiTextRasterizer::Metrics(const Font& font) {
+    state_->Use(font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(state_->dc.get(), &metrics);
+    return {int(metrics.tmHeight), int(metrics.tmAscent)};
+}
+
+Size GdiTextRasterizer::Measure(const Font& font, std::string_view text) {
+    state_->Use(font);
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(state_->dc.get(), wide.c_str(), int(wide.size()), &size);
+    return {int(size.cx), int(size.cy)};
+}
+
+TextMask GdiTextRasterizer::Rasterize(const Font& font, std::string_view text) {
+    state_->Use(font);
+    HDC dc = state_->dc.get();
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+
+    TextMask mask;
+    // Italic letters lean past their advance width; leave room for them.
+    const int overhang = std::max<int>(metrics.tmOverhang, font.italic ? metrics.tmHeight / 2 : 0);
+    mask.width = int(size.cx) + (size.cx > 0 ? overhang : 0);
+    mask.height = int(size.cy);
+    mask.ink.assign(std::size_t(std::max(mask.width, 0)) * std::size_t(std::max(mask.height, 0)),
+                    0);
+    if (mask.width <= 0 || mask.height <= 0) return mask;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = mask.width;
+    info.bmiHeader.biHeight = -mask.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    BitmapHandle surface(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!surface || !bits) return mask;
+    {
+        Selection selected(dc, surface.get());
+        PatBlt(dc, 0, 0, mask.width, mask.height, BLACKNESS);
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        ExtTextOutW(dc, 0, 0, 0, nullptr, wide.c_str(), UINT(wide.size()), nullptr);
+        GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        for (std::size_t i = 0; i < mask.ink.size(); ++i) {
+            // Without antialiasing a pixel is black or white; take any bright one as ink.
+            const DWORD p = pixels[i];
+            mask.ink[i] = ((p & 0xFF) > 127 || ((p >> 8) & 0xFF) > 127 || ((p >> 16) & 0xFF) > 127);
+        }
+    }
+    return mask;
+}
+
+}  // namespace quorvel::win32

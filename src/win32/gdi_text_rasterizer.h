@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/text_rasterizer.h"
+
+namespace quorvel::win32 {
+
+// Text through GDI: the font is made with CreateFontIndirectW (without antialiasing),
+// measured with GetTextExtentPoint32W and drawn white on black into a DIB section whose
+// pixels become the mask. Keeps the last font made, since a control draws many texts in
+// one font.
+class GdiTextRasterizer final : public TextRasterizer {
+  public:
+    GdiTextRasterizer();
+    ~GdiTextRasterizer() override;
+    GdiTextRasterizer(const GdiTextRasterizer&) = delete;
+    GdiTextRasterizer& operator=(const GdiTextRasterizer&) = delete;
+
+    TextMetrics Metrics(const Font& font) override;
+    Size Measure(const Font& font, std::string_view text) override;
+    TextMask Rasterize(const Font& font, std::string_view text) override;
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace quorvel::win32
