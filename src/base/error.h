@@ -15,10 +15,6 @@ public:
 };
 
 // Fills the first "%s" of a message pattern, as the program's error texts are written.
-inline std::string FormatMessage(std::string_view pattern, std::string_view argument) {
-    std::string text(pattern);
-    if (auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
-    return text;
-}
+std::string FormatMessage(std::string_view pattern, std::string_view argument);
 
 }  // namespace quorvel

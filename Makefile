@@ -1,0 +1,35 @@
+# Quorvel: `make run` builds and starts the program under Wine; `make test` runs every test.
+SHELL := /bin/bash
+PRESETS := host win32 win64
+JOBS ?= 2
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@tools/deps.sh
+
+build: deps
+	@for preset in $(PRESETS); do \
+	    [[ -f build/$$preset/build.ninja ]] || cmake --preset $$preset --log-level=WARNING >/dev/null || exit 1; \
+	    cmake --build build/$$preset -j $(JOBS) || exit 1; \
+	done
+
+test: build
+	@tools/run-tests
+
+# The 32-bit program is the one users get; a kernel without 32-bit support (ia32
+# emulation off) cannot run it under Wine, so there the 64-bit one is started instead.
+run: deps
+	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=win32; \
+	 else preset=win64; echo "make run: this kernel runs no 32-bit code; starting the 64-bit build"; fi; \
+	 [[ -f build/$$preset/build.ninja ]] || cmake --preset $$preset --log-level=WARNING >/dev/null || exit 1; \
+	 cmake --build build/$$preset -j $(JOBS) && tools/run-program $$preset
+
+# Benchmarks print their measurements; they are not pass/fail tests.
+bench: build
+	@tools/run-benchmarks
+
+clean:
+	rm -rf build/host build/win32 build/win64 build/dist build/artifacts

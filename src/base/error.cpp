@@ -1,0 +1,11 @@
+#include "base/error.h"
+
+namespace quorvel {
+
+std::string FormatMessage(std::string_view pattern, std::string_view argument) {
+    std::string text(pattern);
+    if (auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
+    return text;
+}
+
+}  // namespace quorvel

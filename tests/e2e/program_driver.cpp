@@ -1,0 +1,95 @@
+#include "program_driver.h"
+
+#include <optional>
+#include <stdexcept>
+#include <thread>
+
+namespace quorvel::e2e {
+
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder() {
+    static int counter = 0;
+    path_ = fs::temp_directory_path() /
+            ("quorvel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+             std::to_string(++counter));
+    fs::remove_all(path_);
+    fs::copy(fs::path(QUORVEL_DIST_DIR), path_, fs::copy_options::recursive);
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+RunningProgram::RunningProgram(const ProgramFolder& folder, const std::wstring& arguments) {
+    const std::wstring exe = (folder.Path() / "quorvel.exe").wstring();
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.Path().wstring().c_str(), &startup, &info))
+        throw std::runtime_error("cannot start quorvel.exe, error " +
+                                 std::to_string(GetLastError()));
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+}
+
+RunningProgram::~RunningProgram() {
+    if (Running()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+bool RunningProgram::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeout) const {
+    if (WaitForSingleObject(process_, DWORD(timeout.count())) != WAIT_OBJECT_0) return {};
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const std::wstring* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (*search.caption != text) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindProgramWindow(DWORD processId, const std::wstring& caption) {
+    WindowSearch search{processId, &caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace quorvel::e2e

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quorvel::e2e {
+
+// A fresh program folder: a copy of the staged one in a new temporary folder, removed
+// when the test ends, so every scenario starts from first-install files.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path File(const std::string& relative) const { return path_ / relative; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The real program, started in a program folder and killed if a test leaves it running.
+class RunningProgram {
+public:
+    explicit RunningProgram(const ProgramFolder& folder, const std::wstring& arguments = L"");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    DWORD ProcessId() const { return processId_; }
+    bool Running() const;
+    // The exit code once the process has ended within the time, or nothing.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+// Polls until the condition holds or the time is up; windows appear asynchronously.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// A visible top-level window of the process with this caption, or null.
+HWND FindProgramWindow(DWORD processId, const std::wstring& caption);
+
+}  // namespace quorvel::e2e
