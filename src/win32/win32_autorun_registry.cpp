@@ -1,7 +1,7 @@
 #include "win32/win32_autorun_registry.h"
 
 #include "win32/handles.h"
-#include "win32/wide_text.h"
+#include "win32/text_conversion.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -14,15 +14,15 @@ class Win32RunKey : public RunKey {
     explicit Win32RunKey(UniqueRegistryKey key) : key_(std::move(key)) {}
 
     bool SetString(const std::string& name, const std::string& data) override {
-        std::wstring wideData = WidenText(data);
+        std::wstring wideData = Widen(data);
         auto size = static_cast<DWORD>((wideData.size() + 1) * sizeof(wchar_t));
-        return ::RegSetValueExW(key_.Get(), WidenText(name).c_str(), 0, REG_SZ,
+        return ::RegSetValueExW(key_.Get(), Widen(name).c_str(), 0, REG_SZ,
                                 reinterpret_cast<const BYTE*>(wideData.c_str()),
                                 size) == ERROR_SUCCESS;
     }
 
     bool DeleteValue(const std::string& name) override {
-        LSTATUS status = ::RegDeleteValueW(key_.Get(), WidenText(name).c_str());
+        LSTATUS status = ::RegDeleteValueW(key_.Get(), Widen(name).c_str());
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
 

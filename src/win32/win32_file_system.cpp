@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "win32/handles.h"
-#include "win32/wide_text.h"
+#include "win32/text_conversion.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -37,7 +37,7 @@ UniqueFile CreateTemporaryBeside(const std::wstring& target, std::wstring& name)
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
-    UniqueFile file(::CreateFileW(WidenText(path).c_str(), GENERIC_READ,
+    UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
@@ -53,7 +53,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
 }
 
 bool Win32FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
-    const std::wstring target = WidenText(path);
+    const std::wstring target = Widen(path);
     // A read-only file is one the user does not want changed. (The rename below would
     // refuse it on Windows, but not everywhere the program runs, e.g. as root under Wine.)
     DWORD attributes = ::GetFileAttributesW(target.c_str());
@@ -76,12 +76,12 @@ bool Win32FileSystem::ReplaceFile(const std::string& path, std::string_view byte
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-    DWORD attributes = ::GetFileAttributesW(WidenText(path).c_str());
+    DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {
-    const std::wstring folder = WidenText(path);
+    const std::wstring folder = Widen(path);
     // Each parent first; the ones that exist (and the drive) just fail to be created.
     for (std::size_t at = folder.find_first_of(L"\\/"); at != std::wstring::npos;
          at = folder.find_first_of(L"\\/", at + 1)) {
@@ -96,11 +96,11 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
 std::vector<std::string> Win32FileSystem::ListFiles(const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
-    UniqueFind search(::FindFirstFileW(WidenText(pattern).c_str(), &found));
+    UniqueFind search(::FindFirstFileW(Widen(pattern).c_str(), &found));
     if (!search) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            names.push_back(NarrowText(found.cFileName));
+            names.push_back(Narrow(found.cFileName));
         }
     } while (::FindNextFileW(search.Get(), &found));
     return names;

@@ -4,7 +4,7 @@
 
 namespace quorvel::win32 {
 
-// The program's files on a Windows file system. Paths are converted with WidenText.
+// The program's files on a Windows file system. Paths are converted with Widen.
 class Win32FileSystem : public FileSystem {
   public:
     std::optional<std::string> ReadFile(const std::string& path) override;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../fakes/fake_autorun_registry.h"
 #include "base/error.h"
+#include "fakes/fake_autorun_registry.h"
 
 namespace quorvel {
 namespace {

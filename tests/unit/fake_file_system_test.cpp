@@ -1,4 +1,4 @@
-#include "../fakes/fake_file_system.h"
+#include "fakes/fake_file_system.h"
 
 #include <gtest/gtest.h>
 

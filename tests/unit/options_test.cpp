@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "../fakes/fake_file_system.h"
 #include "base/error.h"
+#include "fakes/fake_file_system.h"
 #include "settings/value_text.h"
 
 namespace quorvel {

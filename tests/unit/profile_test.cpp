@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "../fakes/fake_file_system.h"
 #include "base/error.h"
+#include "fakes/fake_file_system.h"
 
 namespace quorvel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "win32/wide_text.h"
+#include "win32/text_conversion.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -23,7 +23,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     // The folder with its trailing backslash, as program text and as UTF-16.
-    std::string Path() const { return NarrowText(path_); }
+    std::string Path() const { return Narrow(path_); }
     const std::wstring& WidePath() const { return path_; }
 
   private:

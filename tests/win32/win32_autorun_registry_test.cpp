@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/wide_text.h"
+#include "win32/text_conversion.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -18,7 +18,7 @@ std::optional<std::wstring> StoredValue(HKEY root) {
     DWORD size = sizeof data;
     DWORD type = 0;
     if (::RegGetValueW(root, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                       WidenText(kName).c_str(), RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS) {
+                       Widen(kName).c_str(), RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));

@@ -41,18 +41,18 @@ TEST_F(Win32FileSystemTest, FailedReplaceKeepsTheOldFileWhole) {
 
     // Held open by another program that does not allow it to be replaced.
     {
-        UniqueFile holder(::CreateFileW(WidenText(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                        nullptr, OPEN_EXISTING, 0, nullptr));
+        UniqueFile holder(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(holder);
         EXPECT_FALSE(files.ReplaceFile(path, "new"));
     }
     EXPECT_EQ(files.ReadFile(path), "old");
 
     // A read-only file.
-    ASSERT_TRUE(::SetFileAttributesW(WidenText(path).c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(::SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(files.ReplaceFile(path, "new"));
     EXPECT_EQ(files.ReadFile(path), "old");
-    ::SetFileAttributesW(WidenText(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     // A folder in the way, a missing folder, a name the system refuses.
     ASSERT_TRUE(files.CreateFolder(At("taken")));
@@ -72,7 +72,7 @@ TEST_F(Win32FileSystemTest, NamesAreUtf8OrTheAnsiCodePage) {
               INVALID_FILE_ATTRIBUTES);
     if (::GetACP() == 1252) {
         ASSERT_TRUE(files.ReplaceFile(At("\xC4rger.ini"), "ansi"));
-        EXPECT_EQ(files.ReadFile(NarrowText(folder.WidePath() + L"\u00C4rger.ini")), "ansi");
+        EXPECT_EQ(files.ReadFile(Narrow(folder.WidePath() + L"\u00C4rger.ini")), "ansi");
     }
     EXPECT_EQ(files.ReadFile(At("\xC3\x9C"
                                 "BER.INI")),
