@@ -359,6 +359,7 @@ TEST(ProfileDifferential, AgreesWithTheSystemsProfileFunctions) {
         ASSERT_TRUE(files.ReplaceFile(ours, start));
         ASSERT_TRUE(files.ReplaceFile(system, start));
 
+        std::string current = start;  // our file as last seen
         std::ostringstream log;
         log << "seed " << seed << ", file " << f << ", starting as:\n    " << Shown(start)
             << "\n  operations:\n";
@@ -381,7 +382,7 @@ TEST(ProfileDifferential, AgreesWithTheSystemsProfileFunctions) {
                 continue;
             }
             std::string section = generate.Section();
-            const std::string before = FileBytes(files, ours);
+            const std::string before = current;
             if (kind < 85) {
                 std::string key = generate.Key();
                 generate.Remember(section, key);
@@ -397,7 +398,7 @@ TEST(ProfileDifferential, AgreesWithTheSystemsProfileFunctions) {
                 ::WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, system.c_str());
             }
 
-            const std::string mine = FileBytes(files, ours);
+            const std::string mine = current = FileBytes(files, ours);
             const std::string theirs = FileBytes(files, system);
             if (!ChangesOnePlace(before, mine, kind >= 85)) {
                 ++failures;
