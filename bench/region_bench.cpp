@@ -55,10 +55,11 @@ void Measure(int width, int height, int rounds) {
     const double ours = BestOf(rounds, [&] { win32::RegionFromRuns(runs); });
     const double oneCall = BestOf(rounds, [&] { win32::RegionFromRunsInOneCall(runs); });
     const double perRun = BestOf(rounds, [&] { win32::RegionFromRunsOneByOne(runs); });
-    std::printf("%4d x %-4d %6zu runs | scan %7.3f ms | ours (blocks merged) %8.3f ms | "
-                "single call %9.3f ms | per-run CombineRgn %9.3f ms | per-run / ours %6.1fx\n",
-                width, height, runs.size(), scan * 1e3, ours * 1e3, oneCall * 1e3, perRun * 1e3,
-                perRun / ours);
+    std::printf(
+        "%4d x %-4d %6zu runs | scan %7.3f ms | ours (blocks merged) %8.3f ms | "
+        "single call %9.3f ms | per-run CombineRgn %9.3f ms | per-run / ours %6.1fx\n",
+        width, height, runs.size(), scan * 1e3, ours * 1e3, oneCall * 1e3, perRun * 1e3,
+        perRun / ours);
 }
 
 }  // namespace

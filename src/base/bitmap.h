@@ -12,9 +12,15 @@ using Color = std::uint32_t;
 constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return Color(red) | (Color(green) << 8) | (Color(blue) << 16);
 }
-constexpr std::uint8_t RedOf(Color c) { return std::uint8_t(c & 0xFF); }
-constexpr std::uint8_t GreenOf(Color c) { return std::uint8_t((c >> 8) & 0xFF); }
-constexpr std::uint8_t BlueOf(Color c) { return std::uint8_t((c >> 16) & 0xFF); }
+constexpr std::uint8_t RedOf(Color c) {
+    return std::uint8_t(c & 0xFF);
+}
+constexpr std::uint8_t GreenOf(Color c) {
+    return std::uint8_t((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t BlueOf(Color c) {
+    return std::uint8_t((c >> 16) & 0xFF);
+}
 
 constexpr Color kBlack = Rgb(0, 0, 0);
 constexpr Color kWhite = Rgb(255, 255, 255);
@@ -22,7 +28,7 @@ constexpr Color kWhite = Rgb(255, 255, 255);
 // A 24-bit picture held in memory, top row first. Pixel access outside the picture
 // reads as black and writes nothing, so no drawing routine can corrupt memory.
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Color fill = kWhite) { Resize(width, height, fill); }
 
@@ -51,7 +57,7 @@ public:
 
     bool operator==(const Bitmap&) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Color> pixels_;

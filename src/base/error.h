@@ -10,7 +10,7 @@ namespace quorvel {
 // standard error report; it abandons the running operation and is caught at the
 // window-procedure boundary.
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -7,7 +7,8 @@ namespace quorvel::win32 {
 namespace {
 
 std::wstring Decode(UINT codePage, DWORD flags, std::string_view text) {
-    const int size = MultiByteToWideChar(codePage, flags, text.data(), int(text.size()), nullptr, 0);
+    const int size =
+        MultiByteToWideChar(codePage, flags, text.data(), int(text.size()), nullptr, 0);
     if (size <= 0) return {};
     std::wstring wide(std::size_t(size), L'\0');
     MultiByteToWideChar(codePage, flags, text.data(), int(text.size()), wide.data(), size);
@@ -24,8 +25,8 @@ std::wstring Widen(std::string_view text) {
 
 std::string Narrow(std::wstring_view text) {
     if (text.empty()) return {};
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
     if (size <= 0) return {};
     std::string narrow(std::size_t(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(), size, nullptr,

@@ -10,9 +10,8 @@ namespace fs = std::filesystem;
 
 ProgramFolder::ProgramFolder() {
     static int counter = 0;
-    path_ = fs::temp_directory_path() /
-            ("quorvel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++counter));
+    path_ = fs::temp_directory_path() / ("quorvel-e2e-" + std::to_string(GetCurrentProcessId()) +
+                                         "-" + std::to_string(++counter));
     fs::remove_all(path_);
     fs::copy(fs::path(QUORVEL_DIST_DIR), path_, fs::copy_options::recursive);
 }
@@ -46,7 +45,9 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_);
 }
 
-bool RunningProgram::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool RunningProgram::Running() const {
+    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeout) const {
     if (WaitForSingleObject(process_, DWORD(timeout.count())) != WAIT_OBJECT_0) return {};

@@ -13,7 +13,7 @@ namespace quorvel::e2e {
 // A fresh program folder: a copy of the staged one in a new temporary folder, removed
 // when the test ends, so every scenario starts from first-install files.
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
@@ -22,13 +22,13 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path File(const std::string& relative) const { return path_ / relative; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // The real program, started in a program folder and killed if a test leaves it running.
 class RunningProgram {
-public:
+  public:
     explicit RunningProgram(const ProgramFolder& folder, const std::wstring& arguments = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
@@ -39,7 +39,7 @@ public:
     // The exit code once the process has ended within the time, or nothing.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };

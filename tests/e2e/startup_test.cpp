@@ -12,8 +12,9 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     RunningProgram program(folder);
 
     HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); }))
-        << "the main window never appeared";
+    ASSERT_TRUE(WaitUntil([&] {
+        return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3"));
+    })) << "the main window never appeared";
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     const auto code = program.WaitForExit(10s);

@@ -1,10 +1,10 @@
 #include "skin/skin_image.h"
 
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 
 #include "base/error.h"
 

@@ -20,7 +20,7 @@ TEST(SkinShape, RunsCoverExactlyTheShownPixelsOfEachRow) {
     skin.SetPixel(1, 0, kShown);
     skin.SetPixel(2, 0, kShown);
     skin.SetPixel(4, 0, kShown);
-    skin.SetPixel(3, 1, Rgb(109, 91, 100));  // JPEG noise around the key: still cut out
+    skin.SetPixel(3, 1, Rgb(109, 91, 100));   // JPEG noise around the key: still cut out
     skin.SetPixel(3, 2, Rgb(111, 100, 100));  // one step too far: shown, and reaches the edge
     skin.SetPixel(4, 2, kShown);
     skin.SetPixel(5, 2, kShown);

@@ -47,7 +47,9 @@ TEST(WindowRegion, ManyBlocksMergeIntoTheSameShape) {
     EXPECT_TRUE(EqualRgn(single.get(), slow.get()));
 }
 
-TEST(WindowRegion, NoRunsGivesNoRegion) { EXPECT_FALSE(RegionFromRuns({})); }
+TEST(WindowRegion, NoRunsGivesNoRegion) {
+    EXPECT_FALSE(RegionFromRuns({}));
+}
 
 }  // namespace
 }  // namespace quorvel::win32

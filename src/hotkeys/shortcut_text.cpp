@@ -1,0 +1,109 @@
+#include "hotkeys/shortcut_text.h"
+
+#include <cctype>
+
+namespace quorvel {
+
+namespace {
+
+// The highest code the reading compares, as stored files were written against it.
+constexpr int kLastComparedKey = 597;
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool StripPrefix(std::string_view& text, std::string_view prefix) {
+    if (text.size() < prefix.size() || !EqualsIgnoringCase(text.substr(0, prefix.size()), prefix))
+        return false;
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+const char* FixedKeyName(int code) {
+    switch (code) {
+        case 8:
+            return "BkSp";
+        case 9:
+            return "Tab";
+        case 13:
+            return "Enter";
+        case 27:
+            return "Esc";
+        case 32:
+            return "Space";
+        case 33:
+            return "PgUp";
+        case 34:
+            return "PgDn";
+        case 35:
+            return "End";
+        case 36:
+            return "Home";
+        case 37:
+            return "Left";
+        case 38:
+            return "Up";
+        case 39:
+            return "Right";
+        case 40:
+            return "Down";
+        case 45:
+            return "Ins";
+        case 46:
+            return "Del";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+std::string KeyName(int code, KeyNames& system) {
+    if (const char* fixed = FixedKeyName(code)) return fixed;
+    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
+        return std::string(1, char(code));
+    if (code >= 96 && code <= 105) return std::string(1, char('0' + code - 96));
+    if (code >= 112 && code <= 135) return "F" + std::to_string(code - 111);
+    return system.SystemKeyName(code);
+}
+
+std::string ShortCutToText(ShortCut value, KeyNames& system) {
+    const std::string name = KeyName(value & kKeyMask, system);
+    if (name.empty()) return {};
+    std::string text;
+    if (value & kShiftBit) text += "Shift+";
+    if (value & kCtrlBit) text += "Ctrl+";
+    if (value & kAltBit) text += "Alt+";
+    return text + name;
+}
+
+ShortCut TextToShortCut(std::string_view text, KeyNames& system) {
+    ShortCut modifiers = 0;
+    for (bool stripped = true; stripped;) {
+        stripped = true;
+        if (StripPrefix(text, "Shift+")) {
+            modifiers |= kShiftBit;
+        } else if (StripPrefix(text, "Ctrl+") || StripPrefix(text, "^")) {
+            modifiers |= kCtrlBit;
+        } else if (StripPrefix(text, "Alt+")) {
+            modifiers |= kAltBit;
+        } else {
+            stripped = false;
+        }
+    }
+    if (text.empty()) return 0;
+    for (int code = 8; code <= kLastComparedKey; ++code) {
+        const std::string name = KeyName(code, system);
+        if (!name.empty() && EqualsIgnoringCase(name, text)) return ShortCut(code | modifiers);
+    }
+    return 0;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,74 @@
+#include "hotkeys/shortcut_text.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace quorvel {
+namespace {
+
+// A keyboard whose layout names a few punctuation keys.
+struct TestKeyboard : KeyNames {
+    std::map<int, std::string> names{{186, ";"}, {191, "/"}, {144, "Num Lock"}, {300, "Weird"}};
+    int asked = 0;
+    std::string SystemKeyName(int code) override {
+        ++asked;
+        auto it = names.find(code);
+        return it == names.end() ? std::string() : it->second;
+    }
+};
+
+TEST(ShortCutText, WritesModifiersInFixedOrderBeforeTheKeyName) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(ShortCutToText(kAltBit | kShiftBit | kCtrlBit | 'K', keyboard), "Shift+Ctrl+Alt+K");
+    EXPECT_EQ(ShortCutToText(kCtrlBit | 46, keyboard), "Ctrl+Del");
+    EXPECT_EQ(ShortCutToText(112 + 23, keyboard), "F24");
+    EXPECT_EQ(ShortCutToText(kAltBit | 186, keyboard), "Alt+;");
+}
+
+TEST(ShortCutText, KeyWithoutANameDropsTheModifiersToo) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(ShortCutToText(kCtrlBit | 7, keyboard), "");
+    EXPECT_EQ(ShortCutToText(0, keyboard), "");
+}
+
+TEST(ShortCutText, ReadsPrefixesInAnyOrderAndCase) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(TextToShortCut("alt+SHIFT+ctrl+k", keyboard), kAltBit | kShiftBit | kCtrlBit | 'K');
+    EXPECT_EQ(TextToShortCut("^Alt+F5", keyboard), kCtrlBit | kAltBit | 116);
+    EXPECT_EQ(TextToShortCut("pgdn", keyboard), 34);
+    EXPECT_EQ(TextToShortCut("Alt+;", keyboard), kAltBit | 186);
+    EXPECT_EQ(TextToShortCut("num lock", keyboard), 144);
+}
+
+TEST(ShortCutText, NothingOrAnUnknownNameReadsAsNoKey) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(TextToShortCut("", keyboard), 0);
+    EXPECT_EQ(TextToShortCut("Ctrl+", keyboard), 0);
+    EXPECT_EQ(TextToShortCut("n/a", keyboard), 0);
+    EXPECT_EQ(TextToShortCut("Ctrl+Banana", keyboard), 0);
+}
+
+TEST(ShortCutText, KeypadDigitsAreStoredAsDigitsAndReadBackAsMainRowDigits) {
+    TestKeyboard keyboard;
+    const std::string text = ShortCutToText(kCtrlBit | 101, keyboard);  // Ctrl + keypad 5
+    EXPECT_EQ(text, "Ctrl+5");
+    EXPECT_EQ(TextToShortCut(text, keyboard), kCtrlBit | '5');
+}
+
+TEST(ShortCutText, EveryNamedKeyRoundTrips) {
+    TestKeyboard keyboard;
+    for (int code : std::initializer_list<int>{8,  9,  13, 27, 32,  33,  34,  35,  36,  37, 38,
+                                               39, 40, 45, 46, 'A', 'Z', '0', 112, 186, 191}) {
+        const ShortCut value = ShortCut(kShiftBit | code);
+        EXPECT_EQ(TextToShortCut(ShortCutToText(value, keyboard), keyboard), value) << code;
+    }
+}
+
+TEST(ShortCutText, CodesAboveTheByteRangeAreStillCompared) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(TextToShortCut("Weird", keyboard), 300);
+}
+
+}  // namespace
+}  // namespace quorvel
