@@ -1,7 +1,8 @@
 // The program's entry: a plain main window captioned "ZORIZED3" and its message loop.
-#include <windows.h>
-
+#include "settings/options.h"
 #include "win32/text_conversion.h"
+#include "win32/win32_file_system.h"
+#include "win32/windows_api.h"
 
 namespace {
 
@@ -17,7 +18,26 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
+// The program folder is the folder of the running program file.
+std::string ProgramFile() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return quorvel::win32::Narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    quorvel::win32::Win32FileSystem files;
+    quorvel::Profile profile(files);
+    const std::string programFolder = quorvel::ProgramFolderOf(ProgramFile());
+    const quorvel::Options options(profile, programFolder);
+    const std::string language = options.Read(quorvel::option::kFileLanguage);
+
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainWindowProc;
