@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/geometry.h"
 #include "win32/handles.h"
 #include "win32/line_breaks.h"
 #include "win32/text_conversion.h"
@@ -192,9 +193,9 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
                                      toolkit_.Instance(), &dialog));
     if (!box) return EscapeResultOf(request.buttons);
     auto child = [&](const wchar_t* className, const wchar_t* caption, DWORD style, int id,
-                     RECT r) {
+                     Rect r) {
         HWND control = CreateWindowExW(
-            0, className, caption, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right, r.bottom,
+            0, className, caption, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.width, r.height,
             box.Get(), reinterpret_cast<HMENU>(INT_PTR(id)), toolkit_.Instance(), nullptr);
         SendMessageW(control, WM_SETFONT, WPARAM(hfont), FALSE);
         return control;
@@ -206,7 +207,7 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
     }
     const int textTop = kMargin + (contentHeight - int(textSize.cy)) / 2;
     child(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, -1,
-          {textLeft, textTop, textSize.cx, textSize.cy});
+          {textLeft, textTop, int(textSize.cx), int(textSize.cy)});
     HWND defaultButton = nullptr;
     int left = (clientWidth - buttonsWidth) / 2;
     for (ModalResult result : results) {
