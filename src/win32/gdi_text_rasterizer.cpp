@@ -1,6 +1,6 @@
 #include "win32/gdi_text_rasterizer.h"
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "win32/text_conversion.h"
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -15,12 +15,24 @@ std::wstring Decode(UINT codePage, DWORD flags, std::string_view text) {
     return wide;
 }
 
+// The program runs with UTF-8 as its ANSI code page (its manifest asks for it), so bytes
+// that are not UTF-8, written by older tools, are decoded with the ANSI code page of the
+// system's locale; where that is UTF-8 too, with Western European, which takes any byte.
+UINT LegacyCodePage() {
+    DWORD codePage = 0;
+    if (GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                       reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t)) &&
+        codePage != 0 && codePage != CP_UTF8)
+        return codePage;
+    return 1252;
+}
+
 }  // namespace
 
 std::wstring Widen(std::string_view text) {
     if (text.empty()) return {};
     std::wstring wide = Decode(CP_UTF8, MB_ERR_INVALID_CHARS, text);
-    return wide.empty() ? Decode(CP_ACP, 0, text) : wide;
+    return wide.empty() ? Decode(LegacyCodePage(), 0, text) : wide;
 }
 
 std::string Narrow(std::wstring_view text) {

@@ -1,6 +1,6 @@
 #include "win32/win32_key_names.h"
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 

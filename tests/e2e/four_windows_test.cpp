@@ -1,0 +1,255 @@
+// The four windows and the two menus of the real program, shown in turn under Wine: each
+// is found where its layout puts it and saved as a screenshot in build/artifacts/. The
+// dialogs are opened as a user opens them (the main window's buttons); the menus through
+// the main window's popup-menu message (kPopupMenuMessage), since the tray icon that
+// carries the tray menu appears only in background mode.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Main.h"
+#include "hotkeys/HotKey.h"
+#include "program_driver.h"
+#include "screen_capture.h"
+#include "settings/Option.h"
+#include "skin/about.h"
+
+namespace quorvel::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+struct ControlSearch {
+    HWND parent;
+    Rect bounds;
+    HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
+    auto& search = *reinterpret_cast<ControlSearch*>(context);
+    RECT r = WindowRect(child);
+    MapWindowPoints(nullptr, search.parent, reinterpret_cast<POINT*>(&r), 2);
+    const Rect bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (GetParent(child) != search.parent || !(bounds == search.bounds)) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+// The child control whose rectangle (in the window's client coordinates) is the layout's.
+HWND ControlAt(HWND window, const ControlLayout& layout) {
+    ControlSearch search{window, layout.bounds, nullptr};
+    EnumChildWindows(window, MatchControl, LPARAM(&search));
+    return search.found;
+}
+
+const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name) {
+    for (const ControlLayout& control : form.controls)
+        if (control.name == name) return control;
+    throw std::logic_error("no control " + std::string(name));
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+// Windows reach the screen a little after they become visible: poll what a user sees.
+bool WaitForPixel(HWND window, int x, int y, bool white) {
+    return WaitUntil([&] {
+        const RECT r = WindowRect(window);
+        return (ScreenPixel(r.left + x, r.top + y) == RGB(255, 255, 255)) == white;
+    });
+}
+
+void SaveScreenshot(const std::string& name) {
+    std::this_thread::sleep_for(300ms);  // let the last paints land
+    std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
+    EXPECT_TRUE(
+        WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
+}
+
+struct MenuSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchMenu(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<MenuSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && ClassOf(window) == L"#32768")
+        search.found.push_back(window);
+    return TRUE;
+}
+
+// The program's popup menus on the screen (a submenu is a window of its own).
+std::vector<HWND> VisibleMenus(DWORD processId) {
+    MenuSearch search{processId, {}};
+    EnumWindows(MatchMenu, LPARAM(&search));
+    return search.found;
+}
+
+class FourWindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); }));
+        // The main window's list is white where the dialogs show their picture.
+        ASSERT_TRUE(WaitForPixel(main, 50, 60, true)) << "the main window was never drawn";
+    }
+
+    // Clicks a button of the main window and returns the dialog it opened.
+    HWND OpenDialog(const char* button, const FormLayout& dialog) {
+        HWND control = ControlAt(main, LayoutOf(kForm1Layout, button));
+        EXPECT_NE(control, nullptr) << button;
+        PostMessageW(control, BM_CLICK, 0, 0);
+        HWND found = nullptr;
+        const std::wstring caption(dialog.caption.begin(), dialog.caption.end());
+        EXPECT_TRUE(WaitUntil([&] {
+            return (found = FindProgramWindow(program.ProcessId(), caption));
+        })) << "the dialog did not open";
+        return found;
+    }
+
+    void CloseDialog(HWND dialog, const FormLayout& layout, const char* button) {
+        PostMessageW(ControlAt(dialog, LayoutOf(layout, button)), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+        EXPECT_TRUE(WaitForPixel(main, 50, 60, true)) << "the main window was not shown again";
+    }
+
+    void ExpectOverTheMainWindow(HWND dialog) {
+        const RECT a = WindowRect(dialog), b = WindowRect(main);
+        EXPECT_EQ(a.left, b.left);
+        EXPECT_EQ(a.top, b.top);
+        EXPECT_EQ(a.right, b.right);
+        EXPECT_EQ(a.bottom, b.bottom);
+    }
+
+    ProgramFolder folder;
+    RunningProgram program{folder};
+    HWND main = nullptr;
+};
+
+TEST_F(FourWindowsTest, MainWindowShowsItsControlsWhereTheLayoutPutsThem) {
+    HWND create = ControlAt(main, LayoutOf(kForm1Layout, "Button1"));
+    ASSERT_NE(create, nullptr);
+    EXPECT_EQ(TextOf(create), L"Create");
+    HWND list = ControlAt(main, LayoutOf(kForm1Layout, "List"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ClassOf(list), L"ListBox");
+    EXPECT_FALSE(IsWindowEnabled(ControlAt(main, LayoutOf(kForm1Layout, "Button2"))))
+        << "Delete needs a selected combination";
+    const RECT r = WindowRect(main);
+    EXPECT_EQ(r.right - r.left, 202);
+    EXPECT_EQ(r.bottom - r.top, 183);
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    SaveScreenshot("main_window");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+TEST_F(FourWindowsTest, EachDialogOpensExactlyOverTheMainWindowWithItsControls) {
+    struct Case {
+        const char* button;
+        const FormLayout* layout;
+        const char* control;  // one control to find
+        const wchar_t* controlClass;
+        const char* closer;
+        const char* screenshot;
+        int probeX, probeY;  // a point where the dialog differs from the main window
+        bool probeWhite;
+    } cases[] = {
+        {"Button1", &kForm2Layout, "HotKey", L"msctls_hotkey32", "Button2", "editor", 150, 45,
+         true},
+        {"Button4", &kForm3Layout, "C1", L"Button", "Button2", "options", 50, 60, false},
+        {"Button5", &kForm4Layout, "XPBitBtn1", L"Button", "XPBitBtn1", "about", 50, 60, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screenshot);
+        HWND dialog = OpenDialog(c.button, *c.layout);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(WaitForPixel(dialog, c.probeX, c.probeY, c.probeWhite)) << "never drawn";
+        ExpectOverTheMainWindow(dialog);
+        HWND control = ControlAt(dialog, LayoutOf(*c.layout, c.control));
+        ASSERT_NE(control, nullptr) << c.control << " is not at its layout position";
+        EXPECT_EQ(ClassOf(control), c.controlClass);
+        EXPECT_FALSE(IsWindowEnabled(main)) << "the dialog is modal";
+        SaveScreenshot(c.screenshot);
+        CloseDialog(dialog, *c.layout, c.closer);
+        EXPECT_TRUE(IsWindowEnabled(main));
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+TEST_F(FourWindowsTest, TheMenusShowTheirCyrillicCaptions) {
+    const RECT r = WindowRect(main);
+    const LPARAM at = MAKELPARAM(r.right + 8, r.top);
+
+    // The parking menu: all three items are Cyrillic.
+    PostMessageW(main, kPopupMenuMessage, 2, at);
+    std::vector<HWND> menus;
+    ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
+    SaveScreenshot("menu_parking");
+    PostMessageW(menus[0], WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).empty(); }));
+
+    // The tray menu with its web submenu open: down to "Quorvel to Web", then right.
+    PostMessageW(main, kPopupMenuMessage, 1, at);
+    ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT})
+        PostMessageW(menus[0], WM_KEYDOWN, key, 0);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).size() == 2; }))
+        << "the submenu did not open";
+    SaveScreenshot("menu_tray");
+    for (HWND menu : VisibleMenus(program.ProcessId()))
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(main, WM_CANCELMODE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).empty(); }));
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+TEST(Manifest, TheProgramCarriesItsManifest) {
+    const std::wstring exe = (std::filesystem::path(QUORVEL_DIST_DIR) / "quorvel.exe").wstring();
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(resource, nullptr) << "no manifest resource 1";
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+    const std::string manifest(data, SizeofResource(module, resource));
+    FreeLibrary(module);
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm<"), std::string::npos);
+    EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(manifest.find("<activeCodePage"), std::string::npos);
+    EXPECT_NE(manifest.find(">UTF-8<"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvel::e2e

@@ -1,0 +1,113 @@
+#include "screen_capture.h"
+
+#include <array>
+#include <fstream>
+#include <string>
+
+namespace quorvel::e2e {
+
+Screenshot CaptureScreen() {
+    Screenshot shot;
+    shot.width = GetSystemMetrics(SM_CXSCREEN);
+    shot.height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    shot.rgb.resize(std::size_t(shot.width) * std::size_t(shot.height) * 3);
+    for (std::size_t i = 0; i < std::size_t(shot.width) * std::size_t(shot.height); ++i) {
+        shot.rgb[i * 3] = std::uint8_t(pixels[i] >> 16);
+        shot.rgb[i * 3 + 1] = std::uint8_t(pixels[i] >> 8);
+        shot.rgb[i * 3 + 2] = std::uint8_t(pixels[i]);
+    }
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+namespace {
+
+std::uint32_t Crc(const std::string& bytes) {
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) c = table[(c ^ b) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+void Put32(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += char((value >> shift) & 0xFF);
+}
+
+void Chunk(std::string& out, const char* type, const std::string& data) {
+    Put32(out, std::uint32_t(data.size()));
+    const std::string typed = std::string(type, 4) + data;
+    out += typed;
+    Put32(out, Crc(typed));
+}
+
+}  // namespace
+
+bool WritePng(const std::filesystem::path& path, const Screenshot& picture) {
+    std::string header;
+    Put32(header, std::uint32_t(picture.width));
+    Put32(header, std::uint32_t(picture.height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, no interlace
+
+    // Each row: filter type 0, then its pixels.
+    std::string raw;
+    const std::size_t stride = std::size_t(picture.width) * 3;
+    for (int y = 0; y < picture.height; ++y) {
+        raw += '\0';
+        raw.append(reinterpret_cast<const char*>(picture.rgb.data()) + std::size_t(y) * stride,
+                   stride);
+    }
+    std::string zlib("\x78\x01", 2);
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (std::size_t at = 0; at < raw.size() || at == 0; at += 65535) {
+        const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
+        const bool last = at + length >= raw.size();
+        zlib += char(last ? 1 : 0);
+        zlib += char(length & 0xFF);
+        zlib += char(length >> 8);
+        zlib += char(~length & 0xFF);
+        zlib += char((~length >> 8) & 0xFF);
+        zlib.append(raw, at, length);
+        if (last) break;
+    }
+    Put32(zlib, (b << 16) | a);
+
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    Chunk(png, "IHDR", header);
+    Chunk(png, "IDAT", zlib);
+    Chunk(png, "IEND", "");
+    std::ofstream file(path, std::ios::binary);
+    file.write(png.data(), std::streamsize(png.size()));
+    return bool(file);
+}
+
+}  // namespace quorvel::e2e

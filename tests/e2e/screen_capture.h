@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace quorvel::e2e {
+
+// What the screen shows, as 8-bit red, green, blue per pixel, top row first.
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+};
+
+// The whole screen, through GDI (under Wine: the X display the program draws on).
+Screenshot CaptureScreen();
+
+// Writes the picture as a PNG file (stored, uncompressed deflate: no library needed).
+bool WritePng(const std::filesystem::path& path, const Screenshot& picture);
+
+}  // namespace quorvel::e2e
