@@ -6,10 +6,6 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kOptionsFileName = "Option.ini";
-constexpr std::string_view kOptionsSection = "PROGRAM";
-constexpr std::string_view kFileLanguageKey = "FILE_LANGUAGE";
-
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
@@ -32,14 +28,15 @@ Language::Language(Profile& profile, FileSystem& files, Keyboard& keyboard,
     : profile_(profile),
       files_(files),
       keyboard_(keyboard),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)),
+      options_(profile, programFolder_) {}
 
 std::string Language::LanguageFolder() const {
     return programFolder_ + std::string(kLanguageFolderName);
 }
 
-std::string Language::OptionsPath() const {
-    return programFolder_ + std::string(kOptionsFileName);
+const std::string& Language::OptionsPath() const {
+    return options_.FilePath();
 }
 
 std::string Language::ReadLanguageKey(std::string_view section, std::string_view key) {
@@ -61,7 +58,7 @@ std::string Language::DisplayNameOfFile(const std::string& fileName) {
 }
 
 void Language::TakeLanguageFromOptions() {
-    current_ = profile_.ReadIniValue(kOptionsSection, kFileLanguageKey, OptionsPath());
+    current_ = options_.Read(option::kFileLanguage);
     displayName_ = ReadDirect(kDisplayNameKey);
 }
 
@@ -70,7 +67,7 @@ bool Language::CheckLanguageFile(const std::function<void(const std::string&)>& 
     const bool fileExists = !current_.empty() && files_.FileExists(LanguageFolder() + current_);
     if (fileExists || IsBuiltIn()) return false;
     showWarning(std::string(kMissingLanguageWarning));
-    profile_.WriteIniValue(kOptionsSection, kFileLanguageKey, kBuiltInLanguage, OptionsPath());
+    options_.Write(option::kFileLanguage, kBuiltInLanguage);
     current_ = kBuiltInLanguage;
     return true;
 }
@@ -88,7 +85,7 @@ void Language::LoadLanguage(LanguageTarget& target) {
         displayName_ = kBuiltInDisplayName;
         return;
     }
-    profile_.WriteIniValue(kOptionsSection, kFileLanguageKey, current_, OptionsPath());
+    options_.Write(option::kFileLanguage, current_);
     displayName_ = ReadLanguageKey(kDisplayNameKey.section, kDisplayNameKey.key);
     for (const CaptionEntry& caption : CaptionEntries()) {
         target.SetCaption(caption.owner, caption.control,
@@ -114,8 +111,7 @@ void Language::LoadLanguageList(LanguageList& box) {
     for (const std::string& fileName : fileNames) box.Add(DisplayNameOfFile(fileName));
 
     // The stored choice decides, not the language in memory.
-    const std::string stored =
-        profile_.ReadIniValue(kOptionsSection, kFileLanguageKey, OptionsPath());
+    const std::string stored = options_.Read(option::kFileLanguage);
     if (stored == kBuiltInLanguage) return;
     const int index = IndexOf(box, DisplayNameOfFile(stored));
     if (index >= 0) box.Select(index);

@@ -9,6 +9,7 @@
 #include "lang/language_target.h"
 #include "platform/file_system.h"
 #include "platform/keyboard.h"
+#include "settings/options.h"
 #include "settings/profile.h"
 
 namespace quorvel {
@@ -82,7 +83,7 @@ class Language {
     const LanguageTextSet& Texts() const { return texts_; }
 
     std::string LanguageFolder() const;
-    std::string OptionsPath() const;
+    const std::string& OptionsPath() const;
 
   private:
     // A key read at its place of use: under the built-in language there is no file, so the
@@ -95,6 +96,7 @@ class Language {
     FileSystem& files_;
     Keyboard& keyboard_;
     std::string programFolder_;
+    Options options_;
     std::string current_;
     std::string displayName_;
     LanguageTextSet texts_;

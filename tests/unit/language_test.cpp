@@ -145,7 +145,8 @@ TEST_F(LanguageTest, AFileLanguageBecomesTheStoredChoiceAndALanguageChosenLaterT
 
 TEST_F(LanguageTest, AnUnwritableOptionsFileStopsTheLoadBeforeAnythingChanges) {
     AddLanguage("Russian.TXT", "Русский");
-    Start("Russian.TXT");
+    Start("STANDART LANGUAGE");
+    language_.SetCurrentLanguage("Russian.TXT");
     files_.FailWrites(kOptions);
     try {
         language_.LoadLanguage(target_);
