@@ -18,7 +18,8 @@ constexpr char kOptions[] = "C:\\Quorvel\\Option.ini";
 constexpr char kRussian[] =
     "[FILE]\r\nLANGUAGE=Русский\r\n"
     "[FORM1]\r\nButton1=Создать\r\nButton6=Свернуть\r\n"
-    "[POPUPMENU]\r\nN4=Выход\r\n"
+    "[FORM3]\r\nC6=Стандартная папка\r\n[FORM4]\r\nButton1=ОК\r\n"
+    "[POPUPMENU]\r\nN4=Выход\r\n[POPUPMENU2]\r\nN2=В панель задач\r\n"
     "[MSG]\r\nEXIT_PROGRAM=Выйти из программы?\r\n";
 
 class ProgramLanguageTest : public ::testing::Test {
@@ -50,7 +51,13 @@ TEST_F(ProgramLanguageTest, TheLanguageChosenInTheOptionsShowsAtStart) {
     EXPECT_EQ(program_.Form1().Button1->Text(), "Создать");
     EXPECT_EQ(program_.Form1().Button6->Text(), "Свернуть");
     EXPECT_EQ(program_.Form1().Button2->Text(), "n/a");
+    EXPECT_EQ(program_.Form3().C6->Text(), "Стандартная папка");
+    EXPECT_EQ(program_.Form4().XPBitBtn1->Text(), "ОК");
     EXPECT_EQ(toolkit_.GetMenu("Menu1").Caption("N4"), "Выход");
+    EXPECT_EQ(toolkit_.GetMenu("Menu2").Caption("N12"), "В панель задач");
+    // Not translated.
+    EXPECT_EQ(toolkit_.GetMenu("Menu1").Caption("N14"), "Quorvel to Web");
+    EXPECT_EQ(program_.Form4().XPBitBtn3->Text(), "Gratitude ...");
     EXPECT_EQ(language_.Text(LanguageText::kMsgExitProgram), "Выйти из программы?");
     EXPECT_EQ(language_.DisplayName(), "Русский");
     EXPECT_TRUE(program_.Form1().Window().Visible());
