@@ -44,22 +44,23 @@ bool Contains(const std::vector<std::wstring>& texts, const std::wstring& text) 
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
+struct TextSearch {
+    const std::wstring* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchText(HWND child, LPARAM context) {
+    auto& search = *reinterpret_cast<TextSearch*>(context);
+    wchar_t buffer[512] = {};
+    GetWindowTextW(child, buffer, 512);
+    if (*search.text != buffer) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
 HWND ChildWithText(HWND window, const std::wstring& text) {
-    struct Search {
-        const std::wstring* text;
-        HWND found;
-    } search{&text, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            wchar_t buffer[512] = {};
-            GetWindowTextW(child, buffer, 512);
-            if (*s.text != buffer) return TRUE;
-            s.found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TextSearch search{&text, nullptr};
+    EnumChildWindows(window, MatchText, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
