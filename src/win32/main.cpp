@@ -1,14 +1,44 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
 #include "win32/windows_api.h"
 
+#include <string>
+
 #include "app/program.h"
+#include "lang/language.h"
 #include "platform/error_report.h"
+#include "settings/options.h"
+#include "settings/profile.h"
+#include "win32/system_keyboard.h"
+#include "win32/wide_text.h"
+#include "win32/win32_file_system.h"
 #include "win32/win32_toolkit.h"
+
+namespace {
+
+std::string ProgramFile() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return quorvel::win32::NarrowText(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32Toolkit toolkit(instance);
+    quorvel::win32::Win32FileSystem files;
+    quorvel::win32::SystemKeyboard keyboard;
+    quorvel::Profile profile(files);
     try {
+        quorvel::Language language(profile, files, keyboard,
+                                   quorvel::ProgramFolderOf(ProgramFile()));
         quorvel::Program program(toolkit);
+        program.SetLanguage(language);
         return program.Run();
     } catch (const std::exception& error) {
         // The windows could not be made: say why rather than vanish.
