@@ -9,7 +9,7 @@
 #include "settings/options.h"
 #include "settings/profile.h"
 #include "win32/system_keyboard.h"
-#include "win32/wide_text.h"
+#include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_toolkit.h"
 
@@ -21,7 +21,7 @@ std::string ProgramFile() {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return quorvel::win32::NarrowText(path);
+            return quorvel::win32::Narrow(path);
         }
         path.resize(path.size() * 2);
     }

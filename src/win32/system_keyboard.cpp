@@ -1,6 +1,6 @@
 #include "win32/system_keyboard.h"
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 

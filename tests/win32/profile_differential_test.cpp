@@ -32,6 +32,9 @@
 //     only A-Z, which is all the program's names use.
 //  9. A written value holding a line break: ours stores it up to the break, so a value can
 //     never add lines to the file; Wine writes the break. Not generated.
+// 10. Bytes that are not valid text in the ANSI code page (UTF-8 under the program's
+//     manifest): the system's A functions convert through Unicode and replace them; ours
+//     keeps the bytes. Non-ASCII values are generated as valid UTF-8.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -149,7 +152,9 @@ class Generator {
             case 9:
                 return "[HOT9]";
             case 10:
-                return ascii ? "C:\\Program Files\\Mods\\" : "caf\xC3\xA9 \xE9t\xE9";
+                // UTF-8, as the program writes its files; bytes that are not valid in the ANSI
+                // code page (UTF-8 under the manifest) are a kept difference, see the list.
+                return ascii ? "C:\\Program Files\\Mods\\" : "caf\xC3\xA9 \xC3\xA9t\xC3\xA9";
             default:
                 return "two words";
         }
