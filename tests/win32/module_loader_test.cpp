@@ -226,27 +226,6 @@ TEST(ModuleLoaderWin32, CallsCrossTheCInterfaceWithTheirArguments) {
                     "complete: Execute(\"Ctrl+Alt+A\",\"C:\\x.exe\",77)", "complete: detach"));
 }
 
-// actions.dll takes the action number as a fourth argument; a wrong arity would unbalance
-// the stack of a 32-bit stdcall call.
-TEST(ModuleLoaderWin32, BuiltinModuleGetsTheActionNumber) {
-    ModuleFolder folder;
-    ModuleLoaderWin32 loader;
-    folder.AddBuiltin("qv_builtin.dll");
-    {
-        auto module = loader.Load(folder.Program() + "actions.dll");
-        ASSERT_TRUE(module);
-        module->Setting(0, "Ctrl+B", "old", 2);
-        module->Execute("Ctrl+B", "", 5, 3);
-        EXPECT_EQ(module->Command(), "ready");
-        EXPECT_EQ(module->Command(), "Ctrl+B|old");
-    }
-    EXPECT_THAT(
-        folder.TakeCalls(),
-        ElementsAre("builtin: attach", "builtin: Setting(0,\"Ctrl+B\",\"old\",2) editor hidden",
-                    "builtin: Execute(\"Ctrl+B\",null,5,3)", "builtin: Command()",
-                    "builtin: Command()", "builtin: detach"));
-}
-
 // The host over the real loader and every test module in a real program folder.
 class ModuleHostWin32 : public testing::Test {
   protected:
