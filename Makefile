@@ -3,7 +3,7 @@ SHELL := /bin/bash
 PRESETS := host win32 win64
 JOBS ?= 2
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench clean
 
 all: build
 
@@ -26,6 +26,10 @@ run: deps
 	 else preset=win64; echo "make run: this kernel runs no 32-bit code; starting the 64-bit build"; fi; \
 	 [[ -f build/$$preset/build.ninja ]] || cmake --preset $$preset --log-level=WARNING >/dev/null || exit 1; \
 	 cmake --build build/$$preset -j $(JOBS) && tools/run-program $$preset
+
+# Benchmarks print their measurements; they are not pass/fail tests.
+bench: build
+	@tools/run-benchmarks
 
 clean:
 	rm -rf build/host build/win32 build/win64 build/dist build/artifacts

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3
+    wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3 python3-pil
 )
 
 missing=()

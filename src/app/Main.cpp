@@ -1,0 +1,219 @@
+#include "app/Main.h"
+
+#include "base/glyphs.h"
+#include "hotkeys/HotKey.h"
+#include "settings/Option.h"
+#include "skin/about.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr FontSpec kFormFont{"MS Sans Serif", -11};
+
+constexpr Shortcut kInsert = 45;
+constexpr Shortcut kDelete = 46;
+
+constexpr ControlLayout kForm1Controls[] = {
+    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 202, 183}, .autoSize = true},
+    {.name = "Speedbut123",
+     .kind = ControlKind::GlyphButton,
+     .bounds = {172, 8, 20, 15},
+     .hint = "Exit"},
+    {.name = "SpeedButton",
+     .kind = ControlKind::GlyphButton,
+     .bounds = {152, 8, 20, 15},
+     .hint = kDocumentationPageAddress},
+    {.name = "List",
+     .kind = ControlKind::ListBox,
+     .bounds = {5, 30, 99, 113},
+     .tabOrder = 0,
+     .sorted = true,
+     .border = false},
+    {.name = "Button1",
+     .kind = ControlKind::PushButton,
+     .bounds = {109, 29, 89, 24},
+     .text = "Create",
+     .tabOrder = 1},
+    {.name = "Button2",
+     .kind = ControlKind::PushButton,
+     .bounds = {109, 59, 89, 25},
+     .text = "Delete",
+     .tabOrder = 2},
+    {.name = "Button3",
+     .kind = ControlKind::PushButton,
+     .bounds = {109, 89, 89, 25},
+     .text = "Update",
+     .tabOrder = 3},
+    {.name = "Button4",
+     .kind = ControlKind::PushButton,
+     .bounds = {109, 119, 89, 25},
+     .text = "Setting",
+     .tabOrder = 4},
+    {.name = "Button5",
+     .kind = ControlKind::PushButton,
+     .bounds = {3, 150, 103, 25},
+     .text = "About",
+     .tabOrder = 5},
+    {.name = "Button6",
+     .kind = ControlKind::PushButton,
+     .bounds = {109, 150, 89, 25},
+     .text = "Minimized",
+     .tabOrder = 6},
+};
+
+constexpr MenuItemLayout kMenu1Items[] = {
+    {.name = "N1", .caption = "Show main window", .imageIndex = 0, .isDefault = true},
+    {.name = "N2", .caption = "Setting", .imageIndex = 3},
+    {.name = "N5", .separator = true},
+    {.name = "N14", .caption = "Quorvel to Web", .imageIndex = 4},
+    {.name = "N7", .caption = "Справка", .imageIndex = 7, .parent = "N14"},
+    {.name = "N10", .caption = "Домашняя страница Quorvel", .imageIndex = 7, .parent = "N14"},
+    {.name = "N6", .separator = true},
+    {.name = "N9", .caption = "About ...", .imageIndex = 8},
+    {.name = "N4", .caption = "Exit", .imageIndex = 5},
+};
+
+constexpr MenuItemLayout kMenu2Items[] = {
+    {.name = "N11", .caption = "Развернуть", .isDefault = true},
+    {.name = "N12", .caption = "Перенести в панель задач"},
+    {.name = "N13", .caption = "Закрыть"},
+};
+
+// A round picture of one colour with a darker rim, on the transparent colour.
+Bitmap Disc(Color color) {
+    constexpr int kSize = 16;
+    Bitmap image(kSize, kSize, kGlyphTransparent);
+    const Color rim = Rgb(RedOf(color) / 2, GreenOf(color) / 2, BlueOf(color) / 2);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const int dx = 2 * x + 1 - kSize, dy = 2 * y + 1 - kSize;
+            const int distance = dx * dx + dy * dy;
+            if (distance <= 13 * 13) image.SetPixel(x, y, color);
+            if (distance > 11 * 11 && distance <= 15 * 15) image.SetPixel(x, y, rim);
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+const FormLayout kForm1Layout{.name = "TForm1",
+                              .caption = "ZORIZED3",
+                              .clientSize = {202, 183},
+                              .font = kFormFont,
+                              .centred = true,
+                              .controls = kForm1Controls};
+const MenuLayout kMenu1Layout{.name = "Menu1", .items = kMenu1Items};
+const MenuLayout kMenu2Layout{.name = "Menu2", .items = kMenu2Items};
+
+// Until the program's own drawings exist, each image is a disc of its own colour: normal,
+// disc present, no disc, setting, web, exit, (unused), web page, about.
+std::vector<Bitmap> MainImageList() {
+    return {Disc(Rgb(40, 90, 200)),  Disc(Rgb(40, 170, 60)),  Disc(Rgb(150, 150, 150)),
+            Disc(Rgb(230, 140, 30)), Disc(Rgb(30, 160, 170)), Disc(Rgb(200, 40, 40)),
+            Disc(Rgb(140, 60, 170)), Disc(Rgb(90, 200, 210)), Disc(Rgb(30, 40, 120))};
+}
+
+TForm1::TForm1(Toolkit& toolkit)
+    : LayoutForm(toolkit, kForm1Layout),
+      Image1(Bind<Picture>("Image1")),
+      Speedbut123(Bind<GlyphButton>("Speedbut123")),
+      SpeedButton(Bind<GlyphButton>("SpeedButton")),
+      List(Bind<ListBox>("List")),
+      Button1(Bind<PushButton>("Button1")),
+      Button2(Bind<PushButton>("Button2")),
+      Button3(Bind<PushButton>("Button3")),
+      Button4(Bind<PushButton>("Button4")),
+      Button5(Bind<PushButton>("Button5")),
+      Button6(Bind<PushButton>("Button6")),
+      ImageList(MainImageList()),
+      Menu1(toolkit.CreatePopupMenu(Window(), kMenu1Layout)),
+      Menu2(toolkit.CreatePopupMenu(Window(), kMenu2Layout)),
+      Tray(toolkit.CreateTrayIcon()),
+      Test(toolkit.CreateTimer(10)) {
+    AddMenu(*Menu1);
+    AddMenu(*Menu2);
+    Menu1->SetImages(ImageList);
+    Tray->SetImages(ImageList);
+    Tray->SetImageIndex(0);
+    Tray->SetHint("Quorvel 3.5");
+    Tray->SetPopupMenu(Menu1.get());
+    Speedbut123->SetGlyph(CloseGlyph());
+    SpeedButton->SetGlyph(HelpGlyph());
+    CreateActions();
+    ConnectEvents();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
+    editor_ = &editor;
+    options_ = &options;
+    about_ = &about;
+}
+
+void TForm1::CreateActions() {
+    actions_.Add("NewDialog", kInsert, [this] { NewDialog(); });
+    actions_.Add("DeleteDialog", kDelete, {});
+    actions_.Add("ReSaveDialog", kShortcutCtrl | kInsert, [this] { ReSaveDialog(); });
+    actions_.Add("OptionDialog", kNoShortcut, [this] { OptionDialog(); });
+    actions_.Add("AboutDialog", kNoShortcut, [this] { AboutDialog(); });
+
+    // Delete and Update act on the selected combination.
+    auto hasSelection = [this] { return List->ItemIndex() >= 0; };
+    actions_.SetEnableRule("DeleteDialog", hasSelection);
+    actions_.SetEnableRule("ReSaveDialog", hasSelection);
+    actions_.Link("DeleteDialog", *Button2);
+    actions_.Link("ReSaveDialog", *Button3);
+    actions_.Update();
+}
+
+void TForm1::ConnectEvents() {
+    Button1->SetOnClick([this] { actions_.Execute("NewDialog"); });
+    Button2->SetOnClick([this] { actions_.Execute("DeleteDialog"); });
+    Button3->SetOnClick([this] { actions_.Execute("ReSaveDialog"); });
+    Button4->SetOnClick([this] { actions_.Execute("OptionDialog"); });
+    Button5->SetOnClick([this] { actions_.Execute("AboutDialog"); });
+    List->SetOnDoubleClick([this] { actions_.Execute("ReSaveDialog"); });
+    Speedbut123->SetOnClick([this] { Window().Close(); });
+
+    Menu1->SetOnClick("N2", [this] { actions_.Execute("OptionDialog"); });
+    Menu1->SetOnClick("N9", [this] { actions_.Execute("AboutDialog"); });
+    Menu1->SetOnClick("N4", [this] { Window().Close(); });
+
+    Window().SetOnShortcut([this](Shortcut shortcut) { return actions_.HandleShortcut(shortcut); });
+    Window().SetOnMessage([this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        return HandleMessage(message, wParam, lParam);
+    });
+}
+
+std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintptr_t wParam,
+                                                   std::intptr_t lParam) {
+    if (message == kPopupMenuMessage) {
+        const Point at{int(std::int16_t(lParam & 0xFFFF)),
+                       int(std::int16_t((lParam >> 16) & 0xFFFF))};
+        if (wParam == 1) Menu1->Popup(at);
+        if (wParam == 2) Menu2->Popup(at);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+void TForm1::NewDialog() {
+    if (editor_) editor_->ShowModalOver(*this);
+}
+
+void TForm1::ReSaveDialog() {
+    if (editor_) editor_->ShowModalOver(*this);
+}
+
+void TForm1::OptionDialog() {
+    if (options_) options_->ShowModalOver(*this);
+}
+
+void TForm1::AboutDialog() {
+    if (about_) about_->ShowModalOver(*this);
+}
+
+}  // namespace quorvel

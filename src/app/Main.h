@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "base/action_list.h"
+#include "base/layout_form.h"
+
+namespace quorvel {
+
+class TForm2;
+class TForm3;
+class TForm4;
+
+// Pops a menu of the main window up: WParam 1 for Menu1, 2 for Menu2; LParam holds the
+// screen position (x in the low word, y in the high word). The end-to-end tests show the
+// menus with it; a user never sends it.
+constexpr unsigned kPopupMenuMessage = 0x8051;
+
+extern const FormLayout kForm1Layout;
+extern const MenuLayout kMenu1Layout;  // the tray menu
+extern const MenuLayout kMenu2Layout;  // the menu of a parked window's tray icon
+
+// The main window: the combination list, six buttons, the tray icon and its menu.
+class TForm1 : public LayoutForm {
+  public:
+    explicit TForm1(Toolkit& toolkit);
+    ~TForm1() override;
+
+    // The dialogs the main window's actions open; they are created after it.
+    void AttachDialogs(TForm2& editor, TForm3& options, TForm4& about);
+
+    ActionList& Actions() { return actions_; }
+
+    Picture* const Image1;
+    GlyphButton* const Speedbut123;
+    GlyphButton* const SpeedButton;
+    ListBox* const List;
+    PushButton* const Button1;
+    PushButton* const Button2;
+    PushButton* const Button3;
+    PushButton* const Button4;
+    PushButton* const Button5;
+    PushButton* const Button6;
+
+    const std::vector<Bitmap> ImageList;
+    const std::unique_ptr<PopupMenu> Menu1;
+    const std::unique_ptr<PopupMenu> Menu2;
+    const std::unique_ptr<TrayIcon> Tray;
+    const std::unique_ptr<Timer> Test;  // the disc watch's timer
+
+  private:
+    void CreateActions();
+    void ConnectEvents();
+    std::optional<std::intptr_t> HandleMessage(unsigned message, std::uintptr_t wParam,
+                                               std::intptr_t lParam);
+
+    void NewDialog();
+    void ReSaveDialog();
+    void OptionDialog();
+    void AboutDialog();
+
+    ActionList actions_;
+    TForm2* editor_ = nullptr;
+    TForm3* options_ = nullptr;
+    TForm4* about_ = nullptr;
+};
+
+// The pictures of the main window's image list (tray icon and menu images).
+std::vector<Bitmap> MainImageList();
+
+}  // namespace quorvel

@@ -1,0 +1,96 @@
+#include "base/layout_form.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+std::vector<const ControlLayout*> CreationOrder(const FormLayout& layout) {
+    std::vector<const ControlLayout*> order;
+    for (const ControlLayout& control : layout.controls) order.push_back(&control);
+    auto rank = [](const ControlLayout* control) {
+        if (control->kind == ControlKind::Picture) return 2;
+        return control->tabOrder >= 0 ? 0 : 1;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) {
+        if (rank(a) != rank(b)) return rank(a) < rank(b);
+        return rank(a) == 0 && a->tabOrder < b->tabOrder;
+    });
+    return order;
+}
+
+LayoutForm::LayoutForm(Toolkit& toolkit, const FormLayout& layout)
+    : toolkit_(toolkit), layout_(layout), window_(toolkit.CreateForm(layout)) {
+    for (const ControlLayout* control : CreationOrder(layout)) CreateControl(*control);
+}
+
+LayoutForm::~LayoutForm() = default;
+
+void LayoutForm::CreateControl(const ControlLayout& layout) {
+    Form& form = *window_;
+    std::unique_ptr<Control> control;
+    switch (layout.kind) {
+        case ControlKind::Picture: {
+            auto picture = toolkit_.CreatePicture(form, layout);
+            picture->SetImage(
+                Bitmap(layout.bounds.width, layout.bounds.height, kPlainPictureColor));
+            control = std::move(picture);
+            break;
+        }
+        case ControlKind::GlyphButton:
+            control = toolkit_.CreateGlyphButton(form, layout);
+            break;
+        case ControlKind::Label:
+            control = toolkit_.CreateLabel(form, layout);
+            break;
+        case ControlKind::PushButton:
+            control = toolkit_.CreatePushButton(form, layout);
+            break;
+        case ControlKind::CheckBox:
+            control = toolkit_.CreateCheckBox(form, layout);
+            break;
+        case ControlKind::ListBox:
+            control = toolkit_.CreateListBox(form, layout);
+            break;
+        case ControlKind::DropDownList:
+            control = toolkit_.CreateDropDownList(form, layout);
+            break;
+        case ControlKind::Edit:
+            control = toolkit_.CreateEdit(form, layout);
+            break;
+        case ControlKind::Memo:
+            control = toolkit_.CreateMemo(form, layout);
+            break;
+        case ControlKind::HotKeyEdit:
+            control = toolkit_.CreateHotKeyEdit(form, layout);
+            break;
+    }
+    controls_.push_back({layout.name, std::move(control)});
+}
+
+Control* LayoutForm::FindControl(std::string_view name) const {
+    for (const NamedControl& named : controls_)
+        if (named.name == name) return named.control.get();
+    return nullptr;
+}
+
+bool LayoutForm::SetCaption(std::string_view name, const std::string& text) {
+    if (Control* control = FindControl(name)) {
+        control->SetText(text);
+        return true;
+    }
+    for (PopupMenu* menu : menus_) {
+        if (menu->HasItem(name)) {
+            menu->SetCaption(name, text);
+            return true;
+        }
+    }
+    return false;
+}
+
+ModalResult LayoutForm::ShowModalOver(const LayoutForm& owner) {
+    window_->SetPosition(owner.Window().Position());
+    window_->SetClientSize(owner.Window().ClientSize());
+    return window_->ShowModal();
+}
+
+}  // namespace quorvel

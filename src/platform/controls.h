@@ -1,0 +1,123 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "base/bitmap.h"
+#include "platform/geometry.h"
+#include "platform/layout.h"
+
+namespace quorvel {
+
+using Handler = std::function<void()>;
+
+// What every control of a window offers. The text is the caption of buttons, check boxes
+// and labels and the content of edits and memos; other kinds keep it but show nothing.
+// Texts are program texts (UTF-8 or bytes as stored).
+class Control {
+  public:
+    virtual ~Control() = default;
+
+    virtual Rect Bounds() const = 0;
+    virtual void SetBounds(Rect bounds) = 0;
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Hint() const = 0;
+    virtual void SetHint(const std::string& hint) = 0;  // tooltip; may hold line breaks
+    virtual void SetFocus() = 0;
+    virtual bool Focused() const = 0;
+};
+
+// A list of text entries with at most one selected (index -1: none). A sorted list keeps
+// its entries in alphabetical order without regard to case.
+class ItemList : public Control {
+  public:
+    virtual void Clear() = 0;
+    virtual int Add(const std::string& item) = 0;  // the index the entry landed at
+    virtual void Delete(int index) = 0;
+    virtual int Count() const = 0;
+    virtual std::string Item(int index) const = 0;  // empty for an index out of range
+    virtual int ItemIndex() const = 0;
+    virtual void SetItemIndex(int index) = 0;  // out of range: no selection; no event
+};
+
+class ListBox : public ItemList {
+  public:
+    virtual void SetOnClick(Handler handler) = 0;  // the user changed the selection
+    virtual void SetOnDoubleClick(Handler handler) = 0;
+};
+
+// A combo box that offers its entries only (no typing).
+class DropDownList : public ItemList {
+  public:
+    virtual void SetOnChange(Handler handler) = 0;  // the user picked an entry
+};
+
+class Edit : public Control {
+  public:
+    virtual void SetOnChange(Handler handler) = 0;
+};
+
+// Multi-line text.
+class Memo : public Control {
+  public:
+    virtual void SetOnChange(Handler handler) = 0;
+};
+
+// The system's hot-key entry control; its value is a Shortcut (0: no key).
+class HotKeyEdit : public Control {
+  public:
+    virtual Shortcut Value() const = 0;
+    virtual void SetValue(Shortcut value) = 0;      // no event
+    virtual void SetOnChange(Handler handler) = 0;  // the user entered a combination
+};
+
+class PushButton : public Control {
+  public:
+    virtual void SetOnClick(Handler handler) = 0;
+};
+
+// Setting the state to a different value raises the click event, as a click does; the
+// windows rely on that to run their dependent-enabling handlers.
+class CheckBox : public Control {
+  public:
+    virtual bool Checked() const = 0;
+    virtual void SetChecked(bool checked) = 0;
+    virtual void SetOnClick(Handler handler) = 0;
+};
+
+// A small flat button that shows a glyph over the window's picture. Glyph pixels of
+// kGlyphTransparent are not drawn.
+class GlyphButton : public Control {
+  public:
+    virtual void SetGlyph(const Bitmap& glyph) = 0;
+    virtual void SetOnClick(Handler handler) = 0;
+};
+
+constexpr Color kGlyphTransparent = Rgb(255, 0, 255);
+
+enum class MouseButton { Left, Right, Middle };
+
+// Holds a bitmap and shows it at the control's top-left corner. Mouse positions are in
+// picture coordinates; while a button is held the picture keeps receiving the mouse.
+class Picture : public Control {
+  public:
+    virtual const Bitmap& Image() const = 0;
+    // Shows a new picture; an auto-sized picture takes its size.
+    virtual void SetImage(const Bitmap& image) = 0;
+    virtual void SetOnMouseDown(std::function<void(MouseButton, Point)> handler) = 0;
+    virtual void SetOnMouseMove(std::function<void(Point)> handler) = 0;
+    virtual void SetOnMouseUp(std::function<void(MouseButton, Point)> handler) = 0;
+};
+
+// A caption drawn straight over the window's picture (no background of its own).
+class Label : public Control {
+  public:
+    virtual void SetOnClick(Handler handler) = 0;
+};
+
+}  // namespace quorvel

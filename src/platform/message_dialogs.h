@@ -1,0 +1,92 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+
+namespace quorvel {
+
+// The type gives the icon and, unless the request names one, the caption.
+enum class DialogType {
+    Warning,      // "Warning", warning icon
+    Information,  // "Information", information icon
+    Error,        // "Error", error icon
+    Confirm,      // "Confirm", question icon
+    Plain,        // "Quorvel", no icon
+};
+
+enum class DialogButtons { Ok, YesNo, YesCancel, YesNoCancel, YesAbort };
+
+struct MessageRequest {
+    DialogType type = DialogType::Plain;
+    std::string text{};
+    DialogButtons buttons = DialogButtons::Ok;
+    std::optional<ModalResult> defaultButton{};  // none: the first button
+    std::string caption{};                       // empty: the caption of the type
+    bool beep = false;                           // the exclamation sound before the dialog
+};
+
+// The program's own message dialogs: modal over the active window of the program. Esc
+// and the close box answer Cancel, except for Yes + No, which has no Cancel: there they
+// answer No, so the answer is always one of the buttons shown.
+class MessageDialogs {
+  public:
+    virtual ~MessageDialogs() = default;
+
+    virtual ModalResult Show(const MessageRequest& request) = 0;
+    // The exclamation sound (MessageBeep 0x30).
+    virtual void Beep() = 0;
+    // Ends an open dialog with this caption as its close box does; false when none is open.
+    virtual bool CloseOpen(const std::string& caption) = 0;
+};
+
+// The buttons of a set, left to right.
+inline std::vector<ModalResult> ButtonsOf(DialogButtons buttons) {
+    switch (buttons) {
+        case DialogButtons::Ok:
+            return {ModalResult::Ok};
+        case DialogButtons::YesNo:
+            return {ModalResult::Yes, ModalResult::No};
+        case DialogButtons::YesCancel:
+            return {ModalResult::Yes, ModalResult::Cancel};
+        case DialogButtons::YesNoCancel:
+            return {ModalResult::Yes, ModalResult::No, ModalResult::Cancel};
+        case DialogButtons::YesAbort:
+            return {ModalResult::Yes, ModalResult::Abort};
+    }
+    return {ModalResult::Ok};
+}
+
+inline std::string CaptionOf(const MessageRequest& request) {
+    if (!request.caption.empty()) return request.caption;
+    switch (request.type) {
+        case DialogType::Warning:
+            return "Warning";
+        case DialogType::Information:
+            return "Information";
+        case DialogType::Error:
+            return "Error";
+        case DialogType::Confirm:
+            return "Confirm";
+        case DialogType::Plain:
+            break;
+    }
+    return "Quorvel";
+}
+
+// The requested default button when the set has it, else the first button.
+inline ModalResult DefaultButtonOf(const MessageRequest& request) {
+    const auto buttons = ButtonsOf(request.buttons);
+    for (ModalResult button : buttons)
+        if (request.defaultButton == button) return button;
+    return buttons.front();
+}
+
+// What Esc and the close box answer.
+inline ModalResult EscapeResultOf(DialogButtons buttons) {
+    return buttons == DialogButtons::YesNo ? ModalResult::No : ModalResult::Cancel;
+}
+
+}  // namespace quorvel

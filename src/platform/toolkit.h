@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/layout.h"
+#include "platform/menu.h"
+#include "platform/message_dialogs.h"
+#include "platform/timer.h"
+#include "platform/tray_icon.h"
+
+namespace quorvel {
+
+// Makes the windows, controls, menus, tray icons and timers the core declares, and runs
+// the message loop. A control belongs to the form it was made on and must be destroyed
+// before it. Every handler the core installs is called inside the error boundary
+// (RunReportingErrors with Dialogs()).
+class Toolkit {
+  public:
+    virtual ~Toolkit() = default;
+
+    // A hidden window of the layout's caption and client size (centred on the screen when
+    // the layout says so), with no controls yet.
+    virtual std::unique_ptr<Form> CreateForm(const FormLayout& layout) = 0;
+
+    virtual std::unique_ptr<Picture> CreatePicture(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<GlyphButton> CreateGlyphButton(Form& form,
+                                                           const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<Label> CreateLabel(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<PushButton> CreatePushButton(Form& form,
+                                                         const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<CheckBox> CreateCheckBox(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<ListBox> CreateListBox(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<DropDownList> CreateDropDownList(Form& form,
+                                                             const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<Edit> CreateEdit(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<Memo> CreateMemo(Form& form, const ControlLayout& layout) = 0;
+    virtual std::unique_ptr<HotKeyEdit> CreateHotKeyEdit(Form& form,
+                                                         const ControlLayout& layout) = 0;
+
+    // A popup menu whose commands are sent through `owner`.
+    virtual std::unique_ptr<PopupMenu> CreatePopupMenu(Form& owner, const MenuLayout& layout) = 0;
+    // An inactive tray icon.
+    virtual std::unique_ptr<TrayIcon> CreateTrayIcon() = 0;
+    // A disabled timer.
+    virtual std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) = 0;
+
+    virtual MessageDialogs& Dialogs() = 0;
+
+    // Runs whenever the program has handled what was waiting (also inside modal windows);
+    // the main window updates its actions' enabled states here.
+    virtual void SetOnIdle(std::function<void()> handler) = 0;
+
+    // Runs the message loop until `mainForm` has closed; returns the exit code.
+    virtual int Run(Form& mainForm) = 0;
+};
+
+}  // namespace quorvel

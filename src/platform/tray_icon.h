@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/bitmap.h"
+
+namespace quorvel {
+
+class PopupMenu;
+
+// The program's icon in the notification area. It is there only while active.
+class TrayIcon {
+  public:
+    virtual ~TrayIcon() = default;
+
+    virtual bool Active() const = 0;
+    virtual void SetActive(bool active) = 0;
+    // The image list the icon takes its picture from, and the index shown.
+    virtual void SetImages(const std::vector<Bitmap>& images) = 0;
+    virtual int ImageIndex() const = 0;
+    virtual void SetImageIndex(int index) = 0;
+    // While animated the icon cycles through these pictures, one every 150 ms.
+    virtual void SetAnimationImages(const std::vector<Bitmap>& images) = 0;
+    virtual bool Animated() const = 0;
+    virtual void SetAnimated(bool animated) = 0;
+    virtual std::string Hint() const = 0;
+    virtual void SetHint(const std::string& hint) = 0;
+    // Opened at the pointer when the right button is released over the icon (no click
+    // is reported then).
+    virtual void SetPopupMenu(PopupMenu* menu) = 0;
+
+    // Left button released over the icon.
+    virtual void SetOnClick(std::function<void()> handler) = 0;
+    // Left double click; it follows the click of its first press.
+    virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+};
+
+}  // namespace quorvel

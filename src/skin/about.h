@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+#include "base/layout_form.h"
+
+namespace quorvel {
+
+// The product's web pages.
+inline constexpr std::string_view kHomePageAddress = "http://www.quorvel.net/index.htm";
+inline constexpr std::string_view kDocumentationPageAddress =
+    "http://www.quorvel.net/documentation.htm";
+
+extern const FormLayout kForm4Layout;
+
+// The about box: the program's name as a link, a drawn page, Ok and the thanks.
+class TForm4 : public LayoutForm {
+  public:
+    explicit TForm4(Toolkit& toolkit);
+
+    Picture* const Image1;
+    Label* const XPLabel1;
+    PushButton* const XPBitBtn1;
+    PushButton* const XPBitBtn3;
+};
+
+}  // namespace quorvel

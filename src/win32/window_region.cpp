@@ -1,0 +1,80 @@
+#include "win32/window_region.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorvel::win32 {
+
+namespace {
+
+UniqueRegion RegionFromRunSpan(const RowRun* first, std::size_t count) {
+    if (count == 0) return nullptr;
+    // RGNDATA is a header followed by the rectangles; build it in one buffer.
+    std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(buffer.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = DWORD(count);
+    header->nRgnSize = DWORD(count * sizeof(RECT));
+    RECT bounds{first->left, first->y, first->right, first->y + 1};
+    auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
+    for (std::size_t i = 0; i < count; ++i) {
+        const RowRun& run = first[i];
+        const RECT rect{run.left, run.y, run.right, run.y + 1};
+        std::memcpy(&rects[i], &rect, sizeof rect);
+        bounds.left = std::min(bounds.left, rect.left);
+        bounds.top = std::min(bounds.top, rect.top);
+        bounds.right = std::max(bounds.right, rect.right);
+        bounds.bottom = std::max(bounds.bottom, rect.bottom);
+    }
+    header->rcBound = bounds;
+    return UniqueRegion(ExtCreateRegion(nullptr, DWORD(buffer.size()),
+                                        reinterpret_cast<const RGNDATA*>(buffer.data())));
+}
+
+}  // namespace
+
+UniqueRegion RegionFromRunsInOneCall(const std::vector<RowRun>& runs) {
+    return RegionFromRunSpan(runs.data(), runs.size());
+}
+
+UniqueRegion RegionFromRuns(const std::vector<RowRun>& runs) {
+    // Some implementations insert each rectangle of ExtCreateRegion into the region one
+    // by one (quadratic in the number of runs), while the union of two regions whose rows
+    // do not overlap is linear. So: one call per small block of runs, then blocks merged
+    // pairwise, which is fast everywhere, also for a full-screen skin.
+    constexpr std::size_t kBlock = 64;
+    std::vector<UniqueRegion> pieces;
+    for (std::size_t at = 0; at < runs.size(); at += kBlock)
+        pieces.push_back(RegionFromRunSpan(runs.data() + at, std::min(kBlock, runs.size() - at)));
+    while (pieces.size() > 1) {
+        std::vector<UniqueRegion> merged;
+        for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
+            CombineRgn(pieces[i].get(), pieces[i].get(), pieces[i + 1].get(), RGN_OR);
+            merged.push_back(std::move(pieces[i]));
+        }
+        if (pieces.size() % 2) merged.push_back(std::move(pieces.back()));
+        pieces = std::move(merged);
+    }
+    return pieces.empty() ? nullptr : std::move(pieces.front());
+}
+
+UniqueRegion RegionFromRunsOneByOne(const std::vector<RowRun>& runs) {
+    UniqueRegion region;
+    for (const RowRun& run : runs) {
+        UniqueRegion piece(CreateRectRgn(run.left, run.y, run.right, run.y + 1));
+        if (!region) {
+            region = std::move(piece);
+        } else {
+            CombineRgn(region.get(), region.get(), piece.get(), RGN_OR);
+        }
+    }
+    return region;
+}
+
+void ApplyWindowShape(HWND window, const std::vector<RowRun>& runs) {
+    UniqueRegion region = RegionFromRuns(runs);
+    if (SetWindowRgn(window, region.get(), TRUE)) region.release();
+}
+
+}  // namespace quorvel::win32
