@@ -1,9 +1,5 @@
 #include "modules/field_of.h"
 
-#include <charconv>
-
-#include "base/error.h"
-
 namespace quorvel {
 
 std::string FieldOf(std::string_view text, char delimiter, int n) {
@@ -17,21 +13,6 @@ std::string FieldOf(std::string_view text, char delimiter, int n) {
         start = end + 1;
     }
     return std::string(kErrorIndex);
-}
-
-int IntegerValue(std::string_view text) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    int value = 0;
-    const char* first = digits.data();
-    const char* last = digits.data() + digits.size();
-    // from_chars takes a leading '-' itself; a second sign is rejected.
-    auto [end, error] = std::from_chars(first, last, value);
-    bool signTwice = text.size() > digits.size() && !digits.empty() && digits.front() == '-';
-    if (digits.empty() || error != std::errc() || end != last || signTwice) {
-        throw Error(FormatMessage("'%s' is not a valid integer value", text));
-    }
-    return value;
 }
 
 }  // namespace quorvel

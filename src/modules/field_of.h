@@ -15,8 +15,4 @@ inline constexpr std::string_view kErrorIndex = "ERROR INDEX";
 // append the delimiter to a text before asking for its fields.
 std::string FieldOf(std::string_view text, char delimiter, int n);
 
-// The value of a decimal 32-bit integer text (optional sign, digits only); anything else
-// raises "'%s' is not a valid integer value".
-int IntegerValue(std::string_view text);
-
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "modules/module_host.h"
 
 #include "modules/field_of.h"
+#include "settings/value_text.h"
 
 namespace quorvel {
 namespace {
@@ -26,7 +27,7 @@ bool IsBuiltinValue(const std::string& value) {
 }
 
 int BuiltinNumberOf(const std::string& value) {
-    return IntegerValue(FieldOf(value + ",", ',', 2));
+    return ParseInteger(FieldOf(value + ",", ',', 2));
 }
 
 }  // namespace
@@ -79,7 +80,7 @@ void ModuleHost::LoadBuiltinActions() {
         information = module->Information();
     }
     // The table is replaced only once the count has converted.
-    int count = IntegerValue(FieldOf(information + ",", ',', 1));
+    int count = ParseInteger(FieldOf(information + ",", ',', 1));
     if (count < 0) count = 0;
     if (count > kMaxBuiltinActions) count = kMaxBuiltinActions;
     std::string names = information.substr(0, kBuiltinInformationLimit) + ",";

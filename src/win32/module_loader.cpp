@@ -1,27 +1,17 @@
 #include "win32/module_loader.h"
 
-#include <windows.h>
+#include "win32/windows_api.h"
 
 #define QUORVEL_HOST
 #include <quorvel_module.h>
 
 #include <cstring>
-#include <type_traits>
 
+#include "win32/handles.h"
 #include "win32/text_conversion.h"
 
 namespace quorvel::win32 {
 namespace {
-
-struct FreeLibraryDeleter {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeLibraryDeleter>;
-
-struct DeleteObjectDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteObjectDeleter>;
 
 // The C interface: an empty text crosses as a null pointer, a null text comes back empty.
 const char* TextArgument(const std::string& text) {
@@ -73,7 +63,7 @@ std::wstring ExactModulePath(const std::string& path) {
 
 class Module : public LoadedModule {
   public:
-    explicit Module(ModuleHandle handle) : handle_(std::move(handle)) {}
+    explicit Module(UniqueModule handle) : handle_(std::move(handle)) {}
 
     bool Has(ModuleExport which) const override { return Address(which) != nullptr; }
 
@@ -140,7 +130,7 @@ class Module : public LoadedModule {
   private:
     FARPROC Address(ModuleExport which) const {
         std::string name(ExportName(which));
-        return GetProcAddress(handle_.get(), name.c_str());
+        return GetProcAddress(handle_.Get(), name.c_str());
     }
     // The export as its C signature, or null when the module lacks it (never called then).
     template <typename Signature>
@@ -153,16 +143,16 @@ class Module : public LoadedModule {
         return typed;
     }
 
-    ModuleHandle handle_;
+    UniqueModule handle_;
 };
 
 class Picture : public ModulePicture {
   public:
-    explicit Picture(BitmapHandle bitmap) : bitmap_(std::move(bitmap)) {}
-    NativeHandle Handle() const override { return reinterpret_cast<NativeHandle>(bitmap_.get()); }
+    explicit Picture(UniqueGdiObject bitmap) : bitmap_(std::move(bitmap)) {}
+    NativeHandle Handle() const override { return reinterpret_cast<NativeHandle>(bitmap_.Get()); }
 
   private:
-    BitmapHandle bitmap_;
+    UniqueGdiObject bitmap_;
 };
 
 }  // namespace
@@ -171,14 +161,14 @@ std::unique_ptr<LoadedModule> ModuleLoaderWin32::Load(const std::string& path) {
     std::wstring exact = ExactModulePath(path);
     if (exact.empty()) return nullptr;
     QuietErrorMode quiet;
-    ModuleHandle handle(LoadLibraryExW(
+    UniqueModule handle(LoadLibraryExW(
         exact.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!handle) return nullptr;
     return std::make_unique<Module>(std::move(handle));
 }
 
 std::unique_ptr<ModulePicture> ModuleLoaderWin32::CreatePicture(const Bitmap& bitmap) {
-    if (bitmap.Empty()) return std::make_unique<Picture>(nullptr);
+    if (bitmap.Empty()) return std::make_unique<Picture>(UniqueGdiObject());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = bitmap.Width();
@@ -187,8 +177,8 @@ std::unique_ptr<ModulePicture> ModuleLoaderWin32::CreatePicture(const Bitmap& bi
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapHandle handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!handle || !bits) return std::make_unique<Picture>(nullptr);
+    UniqueGdiObject handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!handle || !bits) return std::make_unique<Picture>(UniqueGdiObject());
     // Rows of a DIB are padded to four bytes; pixels are stored blue, green, red.
     const std::size_t stride = (std::size_t(bitmap.Width()) * 3 + 3) & ~std::size_t(3);
     auto* rows = static_cast<unsigned char*>(bits);

@@ -29,21 +29,6 @@ TEST(FieldOf, FieldsAreTakenAsTheDelimitersLeaveThem) {
     EXPECT_EQ(FieldOf("a,b,", ',', 0), "ERROR INDEX");
 }
 
-TEST(IntegerValue, AcceptsOnlyDecimal32BitIntegers) {
-    EXPECT_EQ(IntegerValue("3"), 3);
-    EXPECT_EQ(IntegerValue("-2"), -2);
-    EXPECT_EQ(IntegerValue("+7"), 7);
-    EXPECT_EQ(IntegerValue("2147483647"), 2147483647);
-    for (const char* bad : {"", "x", "3a", " 3", "--1", "+-1", "-", "2147483648", "ERROR INDEX"}) {
-        try {
-            IntegerValue(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid integer value");
-        }
-    }
-}
-
 // A host over fake modules in C:\Quorvel\ (actions.dll) and C:\Quorvel\PLUGIN\.
 class ModuleHostTest : public testing::Test {
   protected:
