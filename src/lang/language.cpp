@@ -14,7 +14,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-int IndexOf(const LanguageList& box, std::string_view text) {
+int IndexOf(const ItemList& box, std::string_view text) {
     for (int i = 0; i < box.Count(); ++i) {
         if (EqualIgnoringCase(box.Item(i), text)) return i;
     }
@@ -100,10 +100,10 @@ void Language::ApplyLanguageTexts() {
     }
 }
 
-void Language::LoadLanguageList(LanguageList& box) {
+void Language::LoadLanguageList(ItemList& box) {
     box.Clear();
     box.Add(std::string(kBuiltInListEntry));
-    box.Select(IndexOf(box, kBuiltInListEntry));
+    box.SetItemIndex(IndexOf(box, kBuiltInListEntry));
 
     const std::vector<std::string> fileNames =
         files_.ListFiles(LanguageFolder() + std::string(kLanguageFilePattern));
@@ -114,11 +114,11 @@ void Language::LoadLanguageList(LanguageList& box) {
     const std::string stored = options_.Read(option::kFileLanguage);
     if (stored == kBuiltInLanguage) return;
     const int index = IndexOf(box, DisplayNameOfFile(stored));
-    if (index >= 0) box.Select(index);
+    if (index >= 0) box.SetItemIndex(index);
     box.Delete(0);
 }
 
-std::string Language::FindLanguageFile(LanguageList& box, const std::string& displayName) {
+std::string Language::FindLanguageFile(ItemList& box, const std::string& displayName) {
     box.Clear();
     if (displayName == kBuiltInListEntry) return std::string(kBuiltInLanguage);
     std::string found;

@@ -7,6 +7,7 @@
 
 #include "lang/language_table.h"
 #include "lang/language_target.h"
+#include "platform/controls.h"
 #include "platform/file_system.h"
 #include "platform/keyboard.h"
 #include "settings/options.h"
@@ -59,12 +60,12 @@ class Language {
     // Refills the options dialog's list with the display names of the language files and
     // selects the stored choice. "Default" (the built-in language) is offered only while
     // the built-in language is the stored choice.
-    void LoadLanguageList(LanguageList& box);
+    void LoadLanguageList(ItemList& box);
 
     // The current-language value for a display name chosen in the list: "STANDART LANGUAGE"
     // for "Default", else the file whose display name equals it (the last one listed when
     // several do), or empty when none does. Clears the list; the caller refills it.
-    std::string FindLanguageFile(LanguageList& box, const std::string& displayName);
+    std::string FindLanguageFile(ItemList& box, const std::string& displayName);
 
     // Makes the keyboard layout of the current language active.
     void ActivateKeyboardLayout();

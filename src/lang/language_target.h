@@ -17,20 +17,4 @@ class LanguageTarget {
                             const std::string& text) = 0;
 };
 
-// The options dialog's drop-down list of languages ("Box").
-class LanguageList {
-  public:
-    virtual ~LanguageList() = default;
-    virtual void Clear() = 0;
-    virtual void Add(const std::string& text) = 0;
-    virtual int Count() const = 0;
-    virtual std::string Item(int index) const = 0;
-    // -1 selects nothing.
-    virtual void Select(int index) = 0;
-    virtual int Selected() const = 0;
-    // The selection stays on its entry when an entry before it goes; deleting the selected
-    // entry leaves nothing selected.
-    virtual void Delete(int index) = 0;
-};
-
 }  // namespace quorvel

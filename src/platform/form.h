@@ -54,8 +54,7 @@ class Form {
     // The system's handle of the window, as action modules and other programs see it.
     virtual std::uintptr_t Handle() const = 0;
     // Sends a message to this window and returns when its handler has run.
-    virtual std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
-                                      std::intptr_t lParam) = 0;
+    virtual std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
     virtual void SetOnShow(std::function<void()> handler) = 0;
     // Returns whether the window may close.

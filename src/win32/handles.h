@@ -91,4 +91,44 @@ struct GdiObjectTraits {
 };
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 
+// A window of the program's own.
+struct WindowTraits {
+    using Type = HWND;
+    static Type None() { return nullptr; }
+    static void Close(Type window) { ::DestroyWindow(window); }
+};
+using UniqueWindow = UniqueHandle<WindowTraits>;
+
+// A menu not attached to a window.
+struct MenuTraits {
+    using Type = HMENU;
+    static Type None() { return nullptr; }
+    static void Close(Type menu) { ::DestroyMenu(menu); }
+};
+using UniqueMenu = UniqueHandle<MenuTraits>;
+
+// An icon made by the program (not a shared system icon).
+struct IconTraits {
+    using Type = HICON;
+    static Type None() { return nullptr; }
+    static void Close(Type icon) { ::DestroyIcon(icon); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
+
+// A device context from GetDC, released to its window.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace quorvel::win32

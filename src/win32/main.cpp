@@ -1,42 +1,18 @@
-// The program's entry: a plain main window captioned "ZORIZED3" and its message loop.
+// The program's entry: the toolkit over the Windows user interface and the program on it.
 #include <windows.h>
 
-#include "win32/text_conversion.h"
-
-namespace {
-
-constexpr wchar_t kMainWindowClass[] = L"QuorvelMainWindow";
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
+#include "app/program.h"
+#include "platform/error_report.h"
+#include "win32/win32_toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kMainWindowClass;
-    if (!RegisterClassExW(&windowClass)) return 1;
-
-    HWND window = CreateWindowExW(0, kMainWindowClass, L"ZORIZED3", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 202, 183, nullptr, nullptr,
-                                  instance, nullptr);
-    if (!window) return 1;
-    ShowWindow(window, SW_SHOW);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    quorvel::win32::Win32Toolkit toolkit(instance);
+    try {
+        quorvel::Program program(toolkit);
+        return program.Run();
+    } catch (const std::exception& error) {
+        // The windows could not be made: say why rather than vanish.
+        quorvel::ShowErrorReport(toolkit.Dialogs(), error.what());
+        return 1;
     }
-    return int(message.wParam);
 }

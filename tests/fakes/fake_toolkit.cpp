@@ -67,7 +67,7 @@ void FakeForm::Close() {
     if (toolkit_.mainForm == this) closed = true;
 }
 
-std::intptr_t FakeForm::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t FakeForm::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     std::intptr_t result = 0;
     if (onMessage_)
         toolkit_.Guard([&] {

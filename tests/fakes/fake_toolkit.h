@@ -38,8 +38,7 @@ class FakeForm : public Form {
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     void BringToFront() override { ++broughtToFront; }
     std::uintptr_t Handle() const override { return handle_; }
-    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
     void SetOnClose(std::function<bool()> handler) override { onClose_ = std::move(handler); }
     void SetOnActivate(std::function<void()> handler) override { onActivate_ = std::move(handler); }

@@ -10,6 +10,8 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_language_target.h"
+#include "fakes/fake_toolkit.h"
+#include "settings/Option.h"
 
 namespace quorvel {
 namespace {
@@ -50,6 +52,12 @@ std::string Options(std::string_view fileLanguage) {
     return "[PROGRAM]\r\nFILE_LANGUAGE=" + std::string(fileLanguage) + "\r\nFILE_SKIN=Blue.jpg\r\n";
 }
 
+std::vector<std::string> ItemsOf(const ItemList& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+    return items;
+}
+
 // Lists the language folder in the reverse of the usual order, as some file systems do.
 class ReversedListing : public FakeFileSystem {
   public:
@@ -79,7 +87,9 @@ class LanguageTest : public ::testing::Test {
     Profile profile_{files_};
     FakeKeyboard keyboard_;
     FakeLanguageTarget target_;
-    FakeLanguageList box_;
+    FakeToolkit toolkit_;
+    TForm3 form3_{toolkit_};
+    ItemList& box_ = *form3_.Box;
     Language language_{profile_, files_, keyboard_, kFolder};
 };
 
@@ -264,13 +274,13 @@ TEST_F(LanguageTest, DefaultIsOfferedOnlyWhileTheBuiltInLanguageIsStored) {
 
     Start("STANDART LANGUAGE").LoadLanguageList(box_);
     // Listed in the order the folder gives them (reversed here).
-    EXPECT_THAT(box_.Items(), ElementsAre("Default", "Русский", "English"));
-    EXPECT_EQ(box_.SelectedText(), "Default");
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("Default", "Русский", "English"));
+    EXPECT_EQ(box_.Item(box_.ItemIndex()), "Default");
 
     files_.AddFile(kOptions, Options("A.TXT"));
     language_.LoadLanguageList(box_);
-    EXPECT_THAT(box_.Items(), ElementsAre("Русский", "English"));
-    EXPECT_EQ(box_.SelectedText(), "English");
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("Русский", "English"));
+    EXPECT_EQ(box_.Item(box_.ItemIndex()), "English");
 }
 
 TEST_F(LanguageTest, TheListFollowsTheStoredChoiceIgnoringCaseOfItsDisplayName) {
@@ -283,22 +293,22 @@ TEST_F(LanguageTest, TheListFollowsTheStoredChoiceIgnoringCaseOfItsDisplayName) 
     files_.AddFile(kOptions, Options("B.TXT"));
     language_.LoadLanguageList(box_);
     // The first entry equal to it, whatever its case.
-    EXPECT_THAT(box_.Items(), ElementsAre("english uk", "ENGLISH UK", "English"));
-    EXPECT_EQ(box_.Selected(), 0);
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("english uk", "ENGLISH UK", "English"));
+    EXPECT_EQ(box_.ItemIndex(), 0);
 }
 
 TEST_F(LanguageTest, AStoredChoiceNotInTheListStillRemovesDefaultAndLeavesNoSelection) {
     AddLanguage("A.TXT", "English");
     Start("Gone.TXT").LoadLanguageList(box_);
-    EXPECT_THAT(box_.Items(), ElementsAre("English"));
-    EXPECT_EQ(box_.Selected(), -1);
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("English"));
+    EXPECT_EQ(box_.ItemIndex(), -1);
 }
 
 TEST_F(LanguageTest, AnEmptyLanguageFolderOffersOnlyDefault) {
     files_.AddFile(std::string(kLanguages) + "Notes.INI", "[FILE]\r\nLANGUAGE=Notes\r\n");
     Start("Russian.TXT").LoadLanguageList(box_);
-    EXPECT_THAT(box_.Items(), ElementsAre("Default"));
-    EXPECT_EQ(box_.SelectedText(), "Default");
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("Default"));
+    EXPECT_EQ(box_.Item(box_.ItemIndex()), "Default");
 }
 
 TEST_F(LanguageTest, FindLanguageFileMapsAListEntryToACurrentLanguage) {
@@ -308,7 +318,7 @@ TEST_F(LanguageTest, FindLanguageFileMapsAListEntryToACurrentLanguage) {
     Start("A.TXT").LoadLanguageList(box_);
 
     EXPECT_EQ(language_.FindLanguageFile(box_, "Default"), "STANDART LANGUAGE");
-    EXPECT_THAT(box_.Items(), IsEmpty());
+    EXPECT_THAT(ItemsOf(box_), IsEmpty());
     // Two files with the same display name: the one listed last; the folder lists C first.
     EXPECT_EQ(language_.FindLanguageFile(box_, "Русский"), "A.TXT");
     EXPECT_EQ(language_.FindLanguageFile(box_, "English"), "B.TXT");
@@ -328,8 +338,8 @@ TEST_F(LanguageTest, ChoosingInTheListLoadsTheLanguageAndOffersTheRest) {
     language_.LoadLanguageList(box_);
 
     EXPECT_EQ(StoredLanguage(), "Russian.TXT");
-    EXPECT_THAT(box_.Items(), ElementsAre("Русский", "English"));
-    EXPECT_EQ(box_.SelectedText(), "Русский");
+    EXPECT_THAT(ItemsOf(box_), ElementsAre("Русский", "English"));
+    EXPECT_EQ(box_.Item(box_.ItemIndex()), "Русский");
     EXPECT_EQ(target_.Captions().size(), CaptionEntries().size());
 }
 

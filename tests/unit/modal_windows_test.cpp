@@ -198,8 +198,8 @@ TEST_F(ModalWindowsTest, AnErrorInsideADialogLeavesTheDialogOpen) {
 }
 
 TEST_F(ModalWindowsTest, PopupMenuMessageShowsTheRequestedMenuAtItsPoint) {
-    Main().SendMessage(kPopupMenuMessage, 1, (200 << 16) | 300);
-    Main().SendMessage(kPopupMenuMessage, 2, (20 << 16) | 30);
+    Main().Send(kPopupMenuMessage, 1, (200 << 16) | 300);
+    Main().Send(kPopupMenuMessage, 2, (20 << 16) | 30);
     EXPECT_EQ(toolkit.GetMenu("Menu1").popups, (std::vector<Point>{{300, 200}}));
     EXPECT_EQ(toolkit.GetMenu("Menu2").popups, (std::vector<Point>{{30, 20}}));
 }

@@ -1,0 +1,79 @@
+#include "win32/bitmap_conversion.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace quorvel::win32 {
+
+namespace {
+
+// Top-down 32-bit: each pixel 0xAARRGGBB, the reverse channel order of the program's Color.
+BITMAPINFO TopDownInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+std::uint32_t ToDib(Color color, std::uint32_t alpha) {
+    return (alpha << 24) | (std::uint32_t(RedOf(color)) << 16) |
+           (std::uint32_t(GreenOf(color)) << 8) | BlueOf(color);
+}
+
+// A DIB section holding the picture; `transparent` pixels get alpha 0 (and black, as
+// premultiplied alpha wants).
+UniqueGdiObject DibSection(const Bitmap& bitmap, const Color* transparent) {
+    BITMAPINFO info = TopDownInfo(bitmap.Width(), bitmap.Height());
+    void* bits = nullptr;
+    WindowDc screen(nullptr);
+    UniqueGdiObject dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) return {};
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < bitmap.Pixels().size(); ++i) {
+        const Color color = bitmap.Pixels()[i];
+        pixels[i] = transparent && color == *transparent ? 0 : ToDib(color, 0xFF);
+    }
+    return dib;
+}
+
+}  // namespace
+
+void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
+    if (bitmap.Empty()) return;
+    std::vector<std::uint32_t> pixels(bitmap.Pixels().size());
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = ToDib(bitmap.Pixels()[i], 0);
+    BITMAPINFO info = TopDownInfo(bitmap.Width(), bitmap.Height());
+    SetDIBitsToDevice(dc, x, y, DWORD(bitmap.Width()), DWORD(bitmap.Height()), 0, 0, 0,
+                      UINT(bitmap.Height()), pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent) {
+    if (bitmap.Empty()) return {};
+    UniqueGdiObject color = DibSection(bitmap, &transparent);
+    // The mask: 1 where the icon is see-through. Rows are padded to 16 bits.
+    const int stride = ((bitmap.Width() + 15) / 16) * 2;
+    std::vector<std::uint8_t> maskBits(std::size_t(stride) * std::size_t(bitmap.Height()), 0);
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            if (bitmap.Pixel(x, y) == transparent)
+                maskBits[std::size_t(y * stride + x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+    UniqueGdiObject mask(CreateBitmap(bitmap.Width(), bitmap.Height(), 1, 1, maskBits.data()));
+    if (!color || !mask) return {};
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = static_cast<HBITMAP>(color.Get());
+    info.hbmMask = static_cast<HBITMAP>(mask.Get());
+    return UniqueIcon(CreateIconIndirect(&info));
+}
+
+UniqueGdiObject AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent) {
+    if (bitmap.Empty()) return {};
+    return DibSection(bitmap, &transparent);
+}
+
+}  // namespace quorvel::win32

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include "base/bitmap.h"
+#include "win32/handles.h"
+
+namespace quorvel::win32 {
+
+// Copies a picture to a device context at (x, y), pixel for pixel.
+void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
+
+// An icon of the picture; pixels of the transparent colour are see-through.
+UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent);
+
+// A 32-bit bitmap with alpha (transparent colour fully transparent), as menus show them.
+UniqueGdiObject AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent);
+
+}  // namespace quorvel::win32

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/bitmap.h"
+#include "platform/form.h"
+#include "win32/handles.h"
+
+namespace quorvel::win32 {
+
+class Win32Toolkit;
+class Win32Picture;
+
+// A borderless top-level window of the program. Its children report their notifications
+// through it; its picture (the Image1 at its corner) is the backdrop that labels and glyph
+// buttons draw over.
+class Win32Form : public Form {
+  public:
+    static constexpr wchar_t kClassName[] = L"QuorvelForm";
+    static void Register(HINSTANCE instance);
+
+    Win32Form(Win32Toolkit& toolkit, const FormLayout& layout);
+    ~Win32Form() override;
+
+    void Show() override;
+    void Hide() override;
+    bool Visible() const override;
+    ModalResult ShowModal() override;
+    void EndModal(ModalResult result) override;
+    bool Modal() const override { return modal_; }
+    void Close() override;
+    Point Position() const override;
+    void SetPosition(Point position) override;
+    Size ClientSize() const override;
+    void SetClientSize(Size size) override;
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+    void SetRegion(const std::vector<Rect>& region) override;
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+    void BringToFront() override;
+    std::uintptr_t Handle() const override;
+    std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void SetOnShow(std::function<void()> handler) override { onShow_ = std::move(handler); }
+    void SetOnClose(std::function<bool()> handler) override { onClose_ = std::move(handler); }
+    void SetOnActivate(std::function<void()> handler) override { onActivate_ = std::move(handler); }
+    void SetOnActivateApp(std::function<void(bool)> handler) override {
+        onActivateApp_ = std::move(handler);
+    }
+    void SetOnMessage(MessageHandler handler) override { onMessage_ = std::move(handler); }
+    void SetOnShortcut(std::function<bool(Shortcut)> handler) override {
+        onShortcut_ = std::move(handler);
+    }
+
+    // --- for the controls and the toolkit ---
+    static Win32Form* FromHandle(HWND window);
+    HWND Hwnd() const { return window_.Get(); }
+    Win32Toolkit& Toolkit() const { return toolkit_; }
+    const FormLayout& Layout() const { return layout_; }
+    HFONT Font(const FontSpec& font);  // the form's font when the spec names none
+    int NextControlId() { return nextControlId_++; }
+    void SetHint(HWND control, const std::string& hint);
+    void SetBackdrop(const Win32Picture* picture) { backdrop_ = picture; }
+    const Win32Picture* Backdrop() const { return backdrop_; }
+    // The part of the backdrop beneath a child's client area.
+    Bitmap BackdropPart(HWND child) const;
+    // The backdrop changed: everything drawn over it is drawn again.
+    void RedrawOverBackdrop();
+    // A key pressed in the window; true when the program took it.
+    bool HandleShortcut(Shortcut shortcut);
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Fire(const std::function<void()>& handler);
+    void TakeOwner();
+
+    Win32Toolkit& toolkit_;
+    const FormLayout& layout_;
+    UniqueWindow window_;
+    UniqueWindow tooltip_;
+    struct CachedFont {
+        FontSpec spec;
+        UniqueGdiObject font;
+    };
+    std::vector<CachedFont> fonts_;
+    const Win32Picture* backdrop_ = nullptr;
+    int nextControlId_ = 100;
+    bool modal_ = false;
+    ModalResult result_ = ModalResult::None;
+    std::function<void()> onShow_;
+    std::function<bool()> onClose_;
+    std::function<void()> onActivate_;
+    std::function<void(bool)> onActivateApp_;
+    MessageHandler onMessage_;
+    std::function<bool(Shortcut)> onShortcut_;
+};
+
+}  // namespace quorvel::win32

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/toolkit.h"
+#include "win32/win32_message_dialogs.h"
+
+namespace quorvel::win32 {
+
+class Win32Form;
+
+// The toolkit over the Windows user interface. One per GUI thread; every handler of the
+// program is called inside its error boundary.
+class Win32Toolkit : public Toolkit {
+  public:
+    explicit Win32Toolkit(HINSTANCE instance);
+    ~Win32Toolkit() override;
+
+    std::unique_ptr<Form> CreateForm(const FormLayout& layout) override;
+    std::unique_ptr<Picture> CreatePicture(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<GlyphButton> CreateGlyphButton(Form& form,
+                                                   const ControlLayout& layout) override;
+    std::unique_ptr<Label> CreateLabel(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<PushButton> CreatePushButton(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<CheckBox> CreateCheckBox(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<ListBox> CreateListBox(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<DropDownList> CreateDropDownList(Form& form,
+                                                     const ControlLayout& layout) override;
+    std::unique_ptr<Edit> CreateEdit(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<Memo> CreateMemo(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<HotKeyEdit> CreateHotKeyEdit(Form& form, const ControlLayout& layout) override;
+    std::unique_ptr<PopupMenu> CreatePopupMenu(Form& owner, const MenuLayout& layout) override;
+    std::unique_ptr<TrayIcon> CreateTrayIcon() override;
+    std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
+    MessageDialogs& Dialogs() override { return dialogs_; }
+    void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
+    int Run(Form& mainForm) override;
+
+    // --- for the windows and controls of this folder ---
+    HINSTANCE Instance() const { return instance_; }
+    // Runs a handler of the program: errors are shown by the standard error report.
+    void Guard(const std::function<void()>& handler);
+    // Dispatches messages until `done` holds. False when the program was asked to quit
+    // meanwhile (the quit request is left for the outer loop).
+    bool Pump(const std::function<bool()>& done);
+    // The main window while the loop runs (null before).
+    HWND MainWindow() const { return mainWindow_; }
+    // The window a modal window or dialog opened now belongs to.
+    HWND ModalOwner() const;
+
+  private:
+    void Dispatch(MSG& message);
+    bool TakeShortcut(const MSG& message);
+
+    HINSTANCE instance_;
+    Win32MessageDialogs dialogs_;
+    std::function<void()> onIdle_;
+    HWND mainWindow_ = nullptr;
+};
+
+// Disables the thread's other top-level windows while a modal window is up and enables
+// them again when it goes.
+class ModalScope {
+  public:
+    explicit ModalScope(HWND modalWindow);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace quorvel::win32

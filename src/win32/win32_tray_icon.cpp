@@ -1,0 +1,158 @@
+#include "win32/win32_tray_icon.h"
+
+#include "platform/controls.h"
+#include "platform/menu.h"
+#include "win32/bitmap_conversion.h"
+#include "win32/text_conversion.h"
+#include "win32/win32_toolkit.h"
+
+namespace quorvel::win32 {
+
+namespace {
+
+constexpr UINT kIconId = 1;
+constexpr UINT kCallbackMessage = WM_APP + 1;
+constexpr UINT_PTR kAnimationTimer = 1;
+constexpr UINT kAnimationInterval = 150;
+
+std::vector<UniqueIcon> Icons(const std::vector<Bitmap>& images) {
+    std::vector<UniqueIcon> icons;
+    for (const Bitmap& image : images) icons.push_back(IconFromBitmap(image, kGlyphTransparent));
+    return icons;
+}
+
+}  // namespace
+
+void Win32TrayIcon::Register(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+Win32TrayIcon::Win32TrayIcon(Win32Toolkit& toolkit)
+    : toolkit_(toolkit), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+    window_.Reset(CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  toolkit.Instance(), this));
+}
+
+Win32TrayIcon::~Win32TrayIcon() {
+    if (active_) Notify(NIM_DELETE);
+}
+
+LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
+    }
+    auto* tray = reinterpret_cast<Win32TrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!tray || !tray->window_) return DefWindowProcW(window, message, wParam, lParam);
+    return tray->Handle(message, wParam, lParam);
+}
+
+LRESULT Win32TrayIcon::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kCallbackMessage) {
+        if (active_) Mouse(UINT(lParam));
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kAnimationTimer) {
+        if (!frames_.empty()) {
+            frame_ = (frame_ + 1) % frames_.size();
+            if (active_) Notify(NIM_MODIFY);
+        }
+        return 0;
+    }
+    if (message == taskbarCreated_ && active_) {  // the task bar restarted: show the icon again
+        Notify(NIM_ADD);
+        return 0;
+    }
+    return DefWindowProcW(window_.Get(), message, wParam, lParam);
+}
+
+// A click is the release of the left button pressed on the icon; the right button opens
+// the menu at the pointer instead of a click.
+void Win32TrayIcon::Mouse(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONDOWN:
+            leftDown_ = true;
+            break;
+        case WM_LBUTTONUP:
+            if (std::exchange(leftDown_, false) && onClick_) toolkit_.Guard(onClick_);
+            break;
+        case WM_LBUTTONDBLCLK:
+            leftDown_ = false;
+            if (onDoubleClick_) toolkit_.Guard(onDoubleClick_);
+            break;
+        case WM_RBUTTONUP:
+            if (menu_) {
+                POINT at{};
+                GetCursorPos(&at);
+                menu_->Popup({at.x, at.y});  // its commands run in the menu's own boundary
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+HICON Win32TrayIcon::CurrentIcon() const {
+    if (animated_ && !frames_.empty()) return frames_[frame_ % frames_.size()].Get();
+    if (index_ >= 0 && std::size_t(index_) < icons_.size())
+        return icons_[std::size_t(index_)].Get();
+    return LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+}
+
+bool Win32TrayIcon::Notify(DWORD operation) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_.Get();
+    data.uID = kIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kCallbackMessage;
+    data.hIcon = CurrentIcon();
+    const std::wstring tip = Widen(hint_).substr(0, std::size(data.szTip) - 1);
+    tip.copy(data.szTip, tip.size());
+    return Shell_NotifyIconW(operation, &data) != FALSE;
+}
+
+void Win32TrayIcon::SetActive(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    leftDown_ = false;
+    Notify(active ? NIM_ADD : NIM_DELETE);
+}
+
+void Win32TrayIcon::SetImages(const std::vector<Bitmap>& images) {
+    icons_ = Icons(images);
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void Win32TrayIcon::SetImageIndex(int index) {
+    index_ = index;
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void Win32TrayIcon::SetAnimationImages(const std::vector<Bitmap>& images) {
+    frames_ = Icons(images);
+    frame_ = 0;
+}
+
+void Win32TrayIcon::SetAnimated(bool animated) {
+    if (animated == animated_) return;
+    animated_ = animated;
+    if (animated)
+        SetTimer(window_.Get(), kAnimationTimer, kAnimationInterval, nullptr);
+    else
+        KillTimer(window_.Get(), kAnimationTimer);
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void Win32TrayIcon::SetHint(const std::string& hint) {
+    hint_ = hint;
+    if (active_) Notify(NIM_MODIFY);
+}
+
+}  // namespace quorvel::win32

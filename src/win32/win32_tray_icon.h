@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/tray_icon.h"
+#include "win32/handles.h"
+
+namespace quorvel::win32 {
+
+class Win32Toolkit;
+
+// The program's icon in the notification area, owned by a hidden window of its own that
+// receives the icon's mouse messages, the animation timer and the task bar's restarts.
+class Win32TrayIcon : public TrayIcon {
+  public:
+    static constexpr wchar_t kClassName[] = L"QuorvelTrayIcon";
+    static void Register(HINSTANCE instance);
+
+    explicit Win32TrayIcon(Win32Toolkit& toolkit);
+    ~Win32TrayIcon() override;
+
+    bool Active() const override { return active_; }
+    void SetActive(bool active) override;
+    void SetImages(const std::vector<Bitmap>& images) override;
+    int ImageIndex() const override { return index_; }
+    void SetImageIndex(int index) override;
+    void SetAnimationImages(const std::vector<Bitmap>& images) override;
+    bool Animated() const override { return animated_; }
+    void SetAnimated(bool animated) override;
+    std::string Hint() const override { return hint_; }
+    void SetHint(const std::string& hint) override;
+    void SetPopupMenu(PopupMenu* menu) override { menu_ = menu; }
+    void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
+    void SetOnDoubleClick(std::function<void()> handler) override {
+        onDoubleClick_ = std::move(handler);
+    }
+
+    HWND Hwnd() const { return window_.Get(); }
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Mouse(UINT mouseMessage);
+    HICON CurrentIcon() const;
+    bool Notify(DWORD operation);
+
+    Win32Toolkit& toolkit_;
+    UniqueWindow window_;
+    UINT taskbarCreated_;
+    bool active_ = false;
+    bool animated_ = false;
+    bool leftDown_ = false;
+    int index_ = -1;
+    std::size_t frame_ = 0;
+    std::string hint_;
+    std::vector<UniqueIcon> icons_;
+    std::vector<UniqueIcon> frames_;
+    PopupMenu* menu_ = nullptr;
+    std::function<void()> onClick_;
+    std::function<void()> onDoubleClick_;
+};
+
+}  // namespace quorvel::win32
