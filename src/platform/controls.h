@@ -18,8 +18,8 @@ class Control {
   public:
     virtual ~Control() = default;
 
-    virtual Rect Bounds() const = 0;
-    virtual void SetBounds(Rect bounds) = 0;
+    virtual LayoutRect Bounds() const = 0;
+    virtual void SetBounds(LayoutRect bounds) = 0;
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual bool Enabled() const = 0;

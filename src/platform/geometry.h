@@ -1,26 +1,17 @@
 #pragma once
 
+#include "base/geometry.h"
+
 namespace quorvel {
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Size {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size&) const = default;
-};
-
-// A rectangle as the layouts give it: left, top, width, height.
-struct Rect {
+// A rectangle as the layouts give it: left, top, width, height. (The drawing rectangle,
+// base/geometry.h's Rect, gives right and bottom instead.)
+struct LayoutRect {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    bool operator==(const Rect&) const = default;
+    bool operator==(const LayoutRect&) const = default;
 };
 
 }  // namespace quorvel

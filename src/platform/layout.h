@@ -42,7 +42,7 @@ enum class ControlKind {
 struct ControlLayout {
     std::string_view name{};
     ControlKind kind = ControlKind::PushButton;
-    Rect bounds{};
+    LayoutRect bounds{};
     std::string_view text{};  // caption of buttons, check boxes and labels; text of edits
     std::string_view hint{};  // tooltip; empty for none
     int tabOrder = -1;        // position in the Tab cycle; -1: not a tab stop

@@ -35,7 +35,7 @@ Win32ControlCore::Win32ControlCore(Win32Form& form, const ControlLayout& layout,
     if (layout.visible) windowStyle |= WS_VISIBLE;
     if (!layout.enabled) windowStyle |= WS_DISABLED;
     if (layout.tabOrder >= 0) windowStyle |= WS_TABSTOP;
-    const Rect& r = layout.bounds;
+    const LayoutRect& r = layout.bounds;
     window_.Reset(CreateWindowExW(style.exStyle, style.className, Widen(layout.text).c_str(),
                                   windowStyle, r.left, r.top, r.width, r.height + extraHeight_,
                                   form.Hwnd(),
@@ -59,14 +59,14 @@ void Win32ControlCore::Fire(const std::function<void()>& handler) {
     if (handler) form_.Toolkit().Guard(handler);
 }
 
-Rect Win32ControlCore::CoreBounds() const {
+LayoutRect Win32ControlCore::CoreBounds() const {
     RECT r{};
     GetWindowRect(window_.Get(), &r);
     MapWindowPoints(nullptr, GetParent(window_.Get()), reinterpret_cast<POINT*>(&r), 2);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-void Win32ControlCore::CoreSetBounds(Rect bounds) {
+void Win32ControlCore::CoreSetBounds(LayoutRect bounds) {
     MoveWindow(window_.Get(), bounds.left, bounds.top, bounds.width, bounds.height + extraHeight_,
                TRUE);
 }

@@ -48,8 +48,8 @@ class Win32ControlCore {
   protected:
     void Fire(const std::function<void()>& handler);
 
-    Rect CoreBounds() const;
-    void CoreSetBounds(Rect bounds);
+    LayoutRect CoreBounds() const;
+    void CoreSetBounds(LayoutRect bounds);
     bool CoreVisible() const;
     void CoreSetVisible(bool visible);
     bool CoreEnabled() const;
@@ -74,8 +74,8 @@ class Win32Control : public Interface, public Win32ControlCore {
     Win32Control(Win32Form& form, const ControlLayout& layout, const Style& style)
         : Win32ControlCore(form, layout, style) {}
 
-    Rect Bounds() const override { return CoreBounds(); }
-    void SetBounds(Rect bounds) override { CoreSetBounds(bounds); }
+    LayoutRect Bounds() const override { return CoreBounds(); }
+    void SetBounds(LayoutRect bounds) override { CoreSetBounds(bounds); }
     bool Visible() const override { return CoreVisible(); }
     void SetVisible(bool visible) override { CoreSetVisible(visible); }
     bool Enabled() const override { return CoreEnabled(); }

@@ -200,13 +200,13 @@ void Win32Form::SetCaption(const std::string& caption) {
     SetWindowTextW(window_.Get(), Widen(caption).c_str());
 }
 
-void Win32Form::SetRegion(const std::vector<Rect>& region) {
+void Win32Form::SetRegion(const std::vector<LayoutRect>& region) {
     if (region.empty()) {
         SetWindowRgn(window_.Get(), nullptr, TRUE);
         return;
     }
     UniqueGdiObject shape(CreateRectRgn(0, 0, 0, 0));
-    for (const Rect& r : region) {
+    for (const LayoutRect& r : region) {
         UniqueGdiObject run(CreateRectRgn(r.left, r.top, r.left + r.width, r.top + r.height));
         CombineRgn(static_cast<HRGN>(shape.Get()), static_cast<HRGN>(shape.Get()),
                    static_cast<HRGN>(run.Get()), RGN_OR);

@@ -38,7 +38,7 @@ class Win32Form : public Form {
     void SetClientSize(Size size) override;
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
-    void SetRegion(const std::vector<Rect>& region) override;
+    void SetRegion(const std::vector<LayoutRect>& region) override;
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
     void BringToFront() override;

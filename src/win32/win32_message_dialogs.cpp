@@ -193,7 +193,7 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
                                      toolkit_.Instance(), &dialog));
     if (!box) return EscapeResultOf(request.buttons);
     auto child = [&](const wchar_t* className, const wchar_t* caption, DWORD style, int id,
-                     Rect r) {
+                     LayoutRect r) {
         HWND control = CreateWindowExW(
             0, className, caption, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.width, r.height,
             box.Get(), reinterpret_cast<HMENU>(INT_PTR(id)), toolkit_.Instance(), nullptr);

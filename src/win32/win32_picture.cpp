@@ -21,7 +21,7 @@ Win32Picture::~Win32Picture() {
 void Win32Picture::SetImage(const Bitmap& image) {
     image_ = image;
     if (layout_.autoSize) {
-        Rect bounds = Bounds();
+        LayoutRect bounds = Bounds();
         bounds.width = image.Width();
         bounds.height = image.Height();
         SetBounds(bounds);

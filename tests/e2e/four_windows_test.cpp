@@ -40,7 +40,7 @@ RECT WindowRect(HWND window) {
 
 struct ControlSearch {
     HWND parent;
-    Rect bounds;
+    LayoutRect bounds;
     HWND found;
 };
 
@@ -48,7 +48,7 @@ BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
     auto& search = *reinterpret_cast<ControlSearch*>(context);
     RECT r = WindowRect(child);
     MapWindowPoints(nullptr, search.parent, reinterpret_cast<POINT*>(&r), 2);
-    const Rect bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const LayoutRect bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
     if (GetParent(child) != search.parent || !(bounds == search.bounds)) return TRUE;
     search.found = child;
     return FALSE;

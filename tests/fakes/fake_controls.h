@@ -46,8 +46,8 @@ class FakeControl : public Interface, public FakeControlBase {
           hint_(layout.hint) {}
 
     Control& AsControl() override { return *this; }
-    Rect Bounds() const override { return bounds_; }
-    void SetBounds(Rect bounds) override { bounds_ = bounds; }
+    LayoutRect Bounds() const override { return bounds_; }
+    void SetBounds(LayoutRect bounds) override { bounds_ = bounds; }
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
     bool Enabled() const override { return enabled_; }
@@ -63,7 +63,7 @@ class FakeControl : public Interface, public FakeControlBase {
     bool Usable() const { return visible_ && enabled_; }
 
   protected:
-    Rect bounds_;
+    LayoutRect bounds_;
     bool visible_;
     bool enabled_;
     std::string text_;

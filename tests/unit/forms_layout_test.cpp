@@ -43,7 +43,7 @@ TEST(FormLayouts, EveryControlLiesInsideItsWindowOverAPictureThatFillsIt) {
         EXPECT_EQ(picture.name, "Image1");
         EXPECT_EQ(picture.kind, ControlKind::Picture);
         EXPECT_EQ(picture.bounds,
-                  (Rect{0, 0, layout->clientSize.width, layout->clientSize.height}));
+                  (LayoutRect{0, 0, layout->clientSize.width, layout->clientSize.height}));
         for (const ControlLayout& control : layout->controls) {
             EXPECT_GE(control.bounds.left, 0) << control.name;
             EXPECT_GE(control.bounds.top, 0) << control.name;
@@ -106,7 +106,7 @@ struct Expected {
     std::string_view form;
     std::string_view name;
     ControlKind kind;
-    Rect bounds;
+    LayoutRect bounds;
     std::string_view text;
 };
 

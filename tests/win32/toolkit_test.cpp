@@ -91,12 +91,12 @@ TEST_F(ToolkitTest, AFormIsBorderlessCentredAndHoldsItsControlsWhereTheLayoutSay
     EXPECT_EQ(at.y, (GetSystemMetrics(SM_CYSCREEN) - 183) / 2);
     EXPECT_EQ(TextOf(Window()), L"Sample window");
 
-    EXPECT_EQ(list->Bounds(), (Rect{5, 30, 99, 80}));
-    EXPECT_EQ(ok->Bounds(), (Rect{109, 29, 89, 24}));
-    EXPECT_EQ(box->Bounds(), (Rect{109, 60, 13, 13}));
-    EXPECT_EQ(keys->Bounds(), (Rect{5, 120, 164, 19}));
-    const Rect closed = drives->Bounds();  // the closed box: its height is the font's
-    EXPECT_EQ((Rect{closed.left, closed.top, closed.width, 0}), (Rect{146, 80, 49, 0}));
+    EXPECT_EQ(list->Bounds(), (LayoutRect{5, 30, 99, 80}));
+    EXPECT_EQ(ok->Bounds(), (LayoutRect{109, 29, 89, 24}));
+    EXPECT_EQ(box->Bounds(), (LayoutRect{109, 60, 13, 13}));
+    EXPECT_EQ(keys->Bounds(), (LayoutRect{5, 120, 164, 19}));
+    const LayoutRect closed = drives->Bounds();  // the closed box: its height is the font's
+    EXPECT_EQ((LayoutRect{closed.left, closed.top, closed.width, 0}), (LayoutRect{146, 80, 49, 0}));
     EXPECT_EQ(ok->Text(), "Ok");
     EXPECT_FALSE(hidden->Visible());
     EXPECT_TRUE(ok->Visible());
@@ -220,7 +220,7 @@ TEST_F(ToolkitTest, APictureShowsItsBitmapAndTakesItsSize) {
     Bitmap image(40, 30, Rgb(10, 200, 30));
     image.SetPixel(0, 0, Rgb(255, 0, 0));
     picture->SetImage(image);
-    EXPECT_EQ(picture->Bounds(), (Rect{0, 0, 40, 30}));
+    EXPECT_EQ(picture->Bounds(), (LayoutRect{0, 0, 40, 30}));
     form->Show();
     PumpUntil(
         toolkit, [] { return false; }, std::chrono::milliseconds(200));
