@@ -1,9 +1,8 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
-#include "win32/windows_api.h"
-
 #include <string>
 
 #include "app/program.h"
+#include "app/single_instance.h"
 #include "lang/language.h"
 #include "platform/error_report.h"
 #include "settings/options.h"
@@ -11,7 +10,9 @@
 #include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_instance_system.h"
 #include "win32/win32_toolkit.h"
+#include "win32/windows_api.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ std::string ProgramFile() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Lives for the whole run: its event keeps every later start a second instance.
+    quorvel::win32::Win32InstanceSystem instances;
+    if (!quorvel::ClaimFirstInstance(instances)) return 0;
     quorvel::win32::Win32Toolkit toolkit(instance);
     quorvel::win32::Win32FileSystem files;
     quorvel::win32::SystemKeyboard keyboard;

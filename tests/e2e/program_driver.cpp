@@ -38,11 +38,14 @@ RunningProgram::RunningProgram(const ProgramFolder& folder, const std::wstring& 
 }
 
 RunningProgram::~RunningProgram() {
-    if (Running()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
+    Kill();
     CloseHandle(process_);
+}
+
+void RunningProgram::Kill() {
+    if (!Running()) return;
+    TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, 5000);
 }
 
 bool RunningProgram::Running() const {

@@ -35,6 +35,8 @@ class RunningProgram {
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     DWORD ProcessId() const { return processId_; }
+    // Ends the process at once, as a crash or the task manager would.
+    void Kill();
     bool Running() const;
     // The exit code once the process has ended within the time, or nothing.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;

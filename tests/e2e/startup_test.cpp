@@ -22,5 +22,45 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     EXPECT_EQ(*code, 0u);
 }
 
+// The windows of a process, visible or not, with this caption.
+int CountWindows(DWORD processId, const wchar_t* caption) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* caption;
+        int count;
+    } search{processId, caption, 0};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            if (owner == s.processId && std::wstring(text) == s.caption) ++s.count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunning) {
+    ProgramFolder folder;
+    RunningProgram first(folder);
+    ASSERT_TRUE(WaitUntil([&] { return FindProgramWindow(first.ProcessId(), L"ZORIZED3"); }));
+
+    RunningProgram second(folder);
+    const auto code = second.WaitForExit(10s);
+    ASSERT_TRUE(code.has_value()) << "the second instance kept running";
+    EXPECT_EQ(*code, 0u);
+    EXPECT_EQ(CountWindows(second.ProcessId(), L"ZORIZED3"), 0);
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(FindProgramWindow(first.ProcessId(), L"ZORIZED3"));
+
+    // Once the first has ended, a new start is a first instance again.
+    first.Kill();
+    RunningProgram third(folder);
+    EXPECT_TRUE(WaitUntil([&] { return FindProgramWindow(third.ProcessId(), L"ZORIZED3"); }));
+}
+
 }  // namespace
 }  // namespace quorvel::e2e
