@@ -3,13 +3,10 @@
 #include <string_view>
 
 #include "base/layout_form.h"
+#include "base/web_pages.h"
 
 namespace quorvel {
 
-// The product's web pages.
-inline constexpr std::string_view kHomePageAddress = "http://www.quorvel.net/index.htm";
-inline constexpr std::string_view kDocumentationPageAddress =
-    "http://www.quorvel.net/documentation.htm";
 
 extern const FormLayout kForm4Layout;
 
