@@ -1,18 +1,8 @@
 #pragma once
 
+#include "base/geometry.h"  // Point and Size
+
 namespace quorvel {
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Size {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size&) const = default;
-};
 
 // A rectangle as the layouts give it: left, top, width, height.
 struct Rect {
