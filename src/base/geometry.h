@@ -30,8 +30,12 @@ struct PixelRect {
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 
     // Grows by dx on the left and right and by dy on the top and bottom (shrinks when negative).
-    PixelRect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
-    PixelRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    PixelRect Inflated(int dx, int dy) const {
+        return {left - dx, top - dy, right + dx, bottom + dy};
+    }
+    PixelRect Offset(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     PixelRect Intersect(const PixelRect& other) const {
         return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
                 std::min(bottom, other.bottom)};

@@ -4,9 +4,9 @@
 
 namespace quorvel {
 
-ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client, std::string_view caption,
-                                      Size glyphSize, ButtonLayout layout, int margin,
-                                      int spacing) {
+ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
+                                      std::string_view caption, Size glyphSize, ButtonLayout layout,
+                                      int margin, int spacing) {
     const Size clientSize{client.Width(), client.Height()};
     Size textSize;
     if (!caption.empty()) {

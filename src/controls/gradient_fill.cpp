@@ -44,7 +44,8 @@ void FillBand(Canvas& canvas, const PixelRect& band, const PixelRect& face, Colo
     }
 }
 
-void EllipseFill(Canvas& canvas, const PixelRect& r, Color start, Color end, const GradientParams& p) {
+void EllipseFill(Canvas& canvas, const PixelRect& r, Color start, Color end,
+                 const GradientParams& p) {
     if (p.sunken) std::swap(start, end);
     const int axis = p.kindEllipse == GradientKind::gkBigAxis ? std::max(r.Width(), r.Height())
                                                               : std::min(r.Width(), r.Height());
@@ -63,7 +64,8 @@ void EllipseFill(Canvas& canvas, const PixelRect& r, Color start, Color end, con
 
 }  // namespace
 
-void GradientFill(Canvas& canvas, const PixelRect& r, Color start, Color end, const GradientParams& p) {
+void GradientFill(Canvas& canvas, const PixelRect& r, Color start, Color end,
+                  const GradientParams& p) {
     const Color s = canvas.Resolve(start);
     const Color e = canvas.Resolve(end);
     if (!p.gradient) {
@@ -109,7 +111,8 @@ void GradientFill(Canvas& canvas, const PixelRect& r, Color start, Color end, co
     const int origin = vertical ? r.top : r.left;
 
     auto slice = [&](int from, int to) {
-        return vertical ? PixelRect{r.left, from, r.right, to} : PixelRect{from, r.top, to, r.bottom};
+        return vertical ? PixelRect{r.left, from, r.right, to}
+                        : PixelRect{from, r.top, to, r.bottom};
     };
     if (band > 0) {
         for (int i = 0; i < count; ++i) {

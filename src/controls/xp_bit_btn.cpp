@@ -62,7 +62,8 @@ void TXPBitBtn::MouseLeave() {
 
 // Colour A is drawn first and B one pixel smaller over it, so A shows only on the right
 // and bottom edges.
-void TXPBitBtn::FramePair(Canvas& canvas, Color a, Color b, const PixelRect& r, int cornerSize) const {
+void TXPBitBtn::FramePair(Canvas& canvas, Color a, Color b, const PixelRect& r,
+                          int cornerSize) const {
     if (flat_ && !hot_) return;
     const PixelRect inner{r.left, r.top, r.right - 1, r.bottom - 1};
     for (const auto& [colour, shape] : {std::pair{a, r}, std::pair{b, inner}}) {
@@ -105,7 +106,8 @@ void TXPBitBtn::DrawFace(Canvas& canvas, bool pressed, int cornerSize) const {
     }
 
     if (hot_ || default_) {
-        const PixelRect inside = hot_ ? PixelRect{4, 4, w - 4, h - 4} : PixelRect{3, 4, w - 3, h - 4};
+        const PixelRect inside =
+            hot_ ? PixelRect{4, 4, w - 4, h - 4} : PixelRect{3, 4, w - 3, h - 4};
         GradientFill(canvas, inside, colorInsideFrameStart_, colorInsideFrameEnd_, params);
         PixelRect main{4, 4, w - 4, h - 4};
         if (hot_ && !pressed) {

@@ -199,7 +199,8 @@ PixelRect TXPCheckBox::FocusRect(Canvas& canvas) const {
     const Size caption = canvas.TextExtent(caption_);
     const PixelRect around =
         alignment_ == TXPCheckBoxAlign::taLeft
-            ? PixelRect{kCheckBoxSize + 4, top, kCheckBoxSize + caption.width + 6, top + caption.height}
+            ? PixelRect{kCheckBoxSize + 4, top, kCheckBoxSize + caption.width + 6,
+                        top + caption.height}
             : PixelRect{0, top, caption.width + 4, top + caption.height};
     // A control too small for its caption keeps the frame inside itself.
     return around.Intersect({0, 0, width_, height_});

@@ -26,9 +26,9 @@ Font PictureFont() {
 
 }  // namespace
 
-Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options,
-                       LayoutForm& about, FileSystem& files, const Options& optionsFile,
-                       MessageDialogs& dialogs, TextRasterizer* text, std::string programFolder)
+Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
+                       FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
+                       TextRasterizer* text, std::string programFolder)
     : windows_{{{&main, main.FindControlAs<Picture>("Image1"), {}},
                 {&editor, editor.FindControlAs<Picture>("Image1"), {}},
                 {&options, options.FindControlAs<Picture>("Image1"), {}},

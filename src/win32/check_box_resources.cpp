@@ -37,9 +37,9 @@ std::optional<Bitmap> LoadBitmapResource(const wchar_t* name) {
 CheckBoxResources LoadCheckBoxResources() {
     CheckBoxResources resources = MakeCheckBoxResources();
     const std::pair<const wchar_t*, Bitmap*> named[] = {
-        {L"CB_UNPRESS", &resources.unpress}, {L"CB_PRESS", &resources.press},
-        {L"CB_BORDER", &resources.border},   {L"CB_FLAG", &resources.flag},
-        {L"CB_GRAYED", &resources.grayed},   {L"CB_DISFLAG", &resources.disFlag},
+        {L"CB_UNPRESS", &resources.unpress},    {L"CB_PRESS", &resources.press},
+        {L"CB_BORDER", &resources.border},      {L"CB_FLAG", &resources.flag},
+        {L"CB_GRAYED", &resources.grayed},      {L"CB_DISFLAG", &resources.disFlag},
         {L"CB_DISGRAYED", &resources.disGrayed}};
     for (const auto& [name, target] : named) {
         if (auto picture = LoadBitmapResource(name)) *target = std::move(*picture);

@@ -1,19 +1,18 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
-#include "win32/windows_api.h"
-
 #include <string>
 
 #include "app/program.h"
 #include "lang/language.h"
 #include "platform/error_report.h"
-#include "skin/appearance.h"
 #include "settings/options.h"
 #include "settings/profile.h"
+#include "skin/appearance.h"
 #include "win32/gdi_text_rasterizer.h"
 #include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_toolkit.h"
+#include "win32/windows_api.h"
 
 namespace {
 

@@ -83,8 +83,7 @@ void Win32CheckBox::Paint() {
     if (!core_.PaintingAllowed()) Invalidate();
 }
 
-std::optional<LRESULT> Win32CheckBox::OnWindowMessage(UINT message, WPARAM wParam,
-                                                      LPARAM lParam) {
+std::optional<LRESULT> Win32CheckBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;

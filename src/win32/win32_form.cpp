@@ -1,7 +1,5 @@
 #include "win32/win32_form.h"
 
-#include "win32/window_region.h"
-
 #include <commctrl.h>
 
 #include "win32/bitmap_conversion.h"
@@ -10,6 +8,7 @@
 #include "win32/win32_control.h"
 #include "win32/win32_picture.h"
 #include "win32/win32_toolkit.h"
+#include "win32/window_region.h"
 
 namespace quorvel::win32 {
 

@@ -37,10 +37,10 @@ class Win32PushButton : public Win32Control<PushButton>, private XPBitBtnOwner {
 
     TXPBitBtn core_;
     Handler onClick_;
-    bool tracking_ = false;    // a mouse-leave report is requested
-    bool mouseDown_ = false;   // the left button went down on the button
-    bool spaceDown_ = false;   // the space bar went down while focused
-    bool selected_ = false;    // drawn pressed
+    bool tracking_ = false;   // a mouse-leave report is requested
+    bool mouseDown_ = false;  // the left button went down on the button
+    bool spaceDown_ = false;  // the space bar went down while focused
+    bool selected_ = false;   // drawn pressed
 };
 
 }  // namespace quorvel::win32

@@ -199,8 +199,9 @@ TEST(Skins, ADamagedSkinIsReportedAndThePlainSkinUsed) {
     EXPECT_EQ(client.right, 202);
     EXPECT_EQ(client.bottom, 183);
     const RECT r = WindowRect(main);
-    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(r.left + 150, r.top + 10) == RGB(212, 208, 200); }))
-        << "the plain skin is not shown";
+    EXPECT_TRUE(WaitUntil([&] {
+        return ScreenPixel(r.left + 150, r.top + 10) == RGB(212, 208, 200);
+    })) << "the plain skin is not shown";
     PostMessageW(main, WM_CLOSE, 0, 0);
     program.WaitForExit(10s);
 }

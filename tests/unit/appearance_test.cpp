@@ -1,6 +1,8 @@
 // The program's look on the four windows through the fake toolkit: skin at start, the
 // plain skin after a bad file, shapes, the fog on activation changes, the drag, the
 // tinted button frames and the skin change.
+#include "skin/appearance.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
@@ -12,7 +14,6 @@
 #include "fakes/fake_text_rasterizer.h"
 #include "fakes/fake_toolkit.h"
 #include "settings/options.h"
-#include "skin/appearance.h"
 
 namespace quorvel {
 namespace {
@@ -67,7 +68,9 @@ class AppearanceTest : public ::testing::Test {
                                          "\r\n[ADDITION]\r\nDISABLE_FORM_FOG=" + fogOff + "\r\n");
     }
     FakeForm& FakeOf(LayoutForm& form) { return dynamic_cast<FakeForm&>(form.Window()); }
-    const Bitmap& Picture(LayoutForm& form) { return form.FindControlAs<quorvel::Picture>("Image1")->Image(); }
+    const Bitmap& Picture(LayoutForm& form) {
+        return form.FindControlAs<quorvel::Picture>("Image1")->Image();
+    }
 
     FakeFileSystem files_;
     Profile profile_{files_};
@@ -76,8 +79,8 @@ class AppearanceTest : public ::testing::Test {
     Program program_{toolkit_};
     FakeTextRasterizer text_;
     Appearance appearance_{program_.Form1(), program_.Form2(), program_.Form3(),
-                           program_.Form4(),  files_,          options_,
-                           toolkit_.dialogs,  &text_,          kFolder};
+                           program_.Form4(), files_,           options_,
+                           toolkit_.dialogs, &text_,           kFolder};
 };
 
 TEST_F(AppearanceTest, TheSkinNamedInTheOptionsSizesTheMainWindowAndCarriesTheTitle) {

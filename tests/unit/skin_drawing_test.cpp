@@ -1,18 +1,19 @@
 // Drawn texts, the tinted button frame and the window shape as the form takes it.
+#include "skin/skin_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include "controls/program_buttons.h"
 #include "fakes/fake_text_rasterizer.h"
-#include "skin/skin_drawing.h"
 
 namespace quorvel {
 namespace {
 
 TEST(SkinDrawingTest, TheButtonFrameTakesThePixelOneBeyondTheBottomRightCorner) {
     Bitmap picture(40, 30, kWhite);
-    picture.SetPixel(5, 6, Rgb(1, 2, 3));      // the button's top-left corner
+    picture.SetPixel(5, 6, Rgb(1, 2, 3));                    // the button's top-left corner
     picture.SetPixel(5 + 20 - 1, 6 + 10 - 1, Rgb(9, 9, 9));  // its own last pixel
-    picture.SetPixel(5 + 20, 6 + 10, Rgb(4, 5, 6));  // just outside it
+    picture.SetPixel(5 + 20, 6 + 10, Rgb(4, 5, 6));          // just outside it
     TXPBitBtn button;
     BlendButtonFrame(button, {5, 6, 20, 10}, picture);
     EXPECT_EQ(button.ColorExternalFrameLeftTop(), Rgb(1, 2, 3));
@@ -26,7 +27,7 @@ TEST(SkinDrawingTest, TransparentTextKeepsTheBackgroundAndTheBrushStyle) {
     canvas.SetFontColor(kBlack);
     canvas.SetBrush(kWhite, BrushStyle::kSolid);
     DrawTransparentText(canvas, 3, 2, "A");
-    EXPECT_EQ(picture.Pixel(3 + 1, 2 + 2), kBlack);  // ink
+    EXPECT_EQ(picture.Pixel(3 + 1, 2 + 2), kBlack);    // ink
     EXPECT_EQ(picture.Pixel(3, 2), Rgb(10, 200, 10));  // the cell is not filled
     EXPECT_EQ(canvas.CurrentBrush().style, BrushStyle::kSolid);
 }

@@ -1,8 +1,8 @@
 // The gradient push button and the flat check box as real windows: they paint the core
 // controls over the window's picture, repaint on hover, click with the space bar, and the
 // check box's bitmap resources are the core's pictures.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -27,7 +27,10 @@ constexpr ControlLayout kControls[] = {
      .bounds = {20, 20, 89, 25},
      .text = "Create",
      .tabOrder = 0},
-    {.name = "Box", .kind = ControlKind::CheckBox, .bounds = {20, 60, 120, 17}, .text = "Fog",
+    {.name = "Box",
+     .kind = ControlKind::CheckBox,
+     .bounds = {20, 60, 120, 17},
+     .text = "Fog",
      .tabOrder = 1},
 };
 constexpr FormLayout kLayout{.name = "TForm1",
@@ -55,11 +58,15 @@ class StyledControlsTest : public ::testing::Test {
         picture->SetImage(Bitmap(202, 183, Rgb(40, 90, 160)));
         button->SetOnClick([this] { ++clicks; });
         form->Show();
-        PumpUntil(toolkit, [] { return false; }, std::chrono::milliseconds(200));
+        PumpUntil(
+            toolkit, [] { return false; }, std::chrono::milliseconds(200));
     }
     HWND ButtonWindow() { return dynamic_cast<Win32PushButton&>(*button).Hwnd(); }
     HWND BoxWindow() { return dynamic_cast<Win32CheckBox&>(*box).Hwnd(); }
-    void Settle() { PumpUntil(toolkit, [] { return false; }, std::chrono::milliseconds(150)); }
+    void Settle() {
+        PumpUntil(
+            toolkit, [] { return false; }, std::chrono::milliseconds(150));
+    }
 
     Win32Toolkit toolkit{GetModuleHandleW(nullptr)};
     std::unique_ptr<Form> form;
@@ -83,8 +90,8 @@ TEST_F(StyledControlsTest, TheButtonShowsTheCoreRenderingOverThePicture) {
     Canvas canvas(expected, &text);
     core.Paint(canvas, {});
     Settle();
-    for (const auto [x, y] : {std::pair{0, 0}, {1, 1}, {2, 2}, {44, 3}, {44, 12}, {44, 21},
-                              {88, 24}, {87, 23}}) {
+    for (const auto [x, y] :
+         {std::pair{0, 0}, {1, 1}, {2, 2}, {44, 3}, {44, 12}, {44, 21}, {88, 24}, {87, 23}}) {
         const Color want = expected.Pixel(x, y);
         EXPECT_EQ(ShownPixel(ButtonWindow(), x, y), COLORREF(want)) << x << "," << y;
     }
