@@ -16,7 +16,7 @@ bool InSpan(const std::pair<int, int>& span, int x) {
 
 }  // namespace
 
-std::pair<int, int> RoundRectSpan(const Rect& r, int cornerWidth, int cornerHeight, int row) {
+std::pair<int, int> RoundRectSpan(const PixelRect& r, int cornerWidth, int cornerHeight, int row) {
     if (r.IsEmpty() || row < r.top || row >= r.bottom) return {r.left, r.left};
     const int w = std::min({cornerWidth, r.Width(), kMaxCornerSize});
     const int h = std::min({cornerHeight, r.Height(), kMaxCornerSize});
@@ -47,13 +47,13 @@ std::pair<int, int> RoundRectSpan(const Rect& r, int cornerWidth, int cornerHeig
 Canvas::Canvas(Bitmap& target, TextRasterizer* text, const SystemColors& colors)
     : target_(target), text_(text), colors_(colors) {}
 
-void Canvas::FillRect(const Rect& r) {
+void Canvas::FillRect(const PixelRect& r) {
     if (brush_.style == BrushStyle::kClear) return;
     FillRect(r, brush_.color);
 }
 
-void Canvas::FillRect(const Rect& r, Color c) {
-    const Rect area = r.Intersect(Bounds());
+void Canvas::FillRect(const PixelRect& r, Color c) {
+    const PixelRect area = r.Intersect(Bounds());
     if (area.IsEmpty()) return;
     const Color rgb = Resolve(c);
     for (int y = area.top; y < area.bottom; ++y) {
@@ -61,7 +61,7 @@ void Canvas::FillRect(const Rect& r, Color c) {
     }
 }
 
-void Canvas::FrameRect(const Rect& r) {
+void Canvas::FrameRect(const PixelRect& r) {
     if (r.IsEmpty() || brush_.style == BrushStyle::kClear) return;
     FillRect({r.left, r.top, r.right, r.top + 1}, brush_.color);
     FillRect({r.left, r.bottom - 1, r.right, r.bottom}, brush_.color);
@@ -69,22 +69,22 @@ void Canvas::FrameRect(const Rect& r) {
     FillRect({r.right - 1, r.top, r.right, r.bottom}, brush_.color);
 }
 
-void Canvas::Rectangle(const Rect& r) {
+void Canvas::Rectangle(const PixelRect& r) {
     FillShape(r, 0, 0);
 }
 
-void Canvas::RoundRect(const Rect& r, int cornerWidth, int cornerHeight) {
+void Canvas::RoundRect(const PixelRect& r, int cornerWidth, int cornerHeight) {
     FillShape(r, cornerWidth, cornerHeight);
 }
 
-void Canvas::Ellipse(const Rect& r) {
+void Canvas::Ellipse(const PixelRect& r) {
     FillShape(r, r.Width(), r.Height());
 }
 
-void Canvas::FillShape(const Rect& r, int cornerWidth, int cornerHeight) {
+void Canvas::FillShape(const PixelRect& r, int cornerWidth, int cornerHeight) {
     const bool outline = pen_.style == PenStyle::kSolid;
     const bool fill = brush_.style == BrushStyle::kSolid;
-    const Rect shape = outline ? r : Rect{r.left, r.top, r.right - 1, r.bottom - 1};
+    const PixelRect shape = outline ? r : PixelRect{r.left, r.top, r.right - 1, r.bottom - 1};
     if (shape.IsEmpty() || (!outline && !fill)) return;
     const Color penRgb = Resolve(pen_.color);
     const Color brushRgb = Resolve(brush_.color);
@@ -153,7 +153,7 @@ void Canvas::DrawTransparent(int x, int y, const Bitmap& picture, Color transpar
     }
 }
 
-void Canvas::DrawFocusRect(const Rect& r) {
+void Canvas::DrawFocusRect(const PixelRect& r) {
     if (r.IsEmpty()) return;
     auto invert = [this](int x, int y) {
         if ((x + y) % 2 == 0 && target_.Contains(x, y)) {

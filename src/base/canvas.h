@@ -43,7 +43,7 @@ constexpr unsigned kNoPrefix = 0x800;
 // the rectangle with its corners cut by quarter ellipses of the given full width and
 // height (clamped to the rectangle's size); an ellipse is the corner size of the whole
 // rectangle. Shared by the canvas and the gradient fills so bands follow the same outline.
-std::pair<int, int> RoundRectSpan(const Rect& r, int cornerWidth, int cornerHeight, int row);
+std::pair<int, int> RoundRectSpan(const PixelRect& r, int cornerWidth, int cornerHeight, int row);
 
 // Draws into a Bitmap with the rules of the system's drawing calls as the program uses
 // them: rectangles exclude their right column and bottom row; shapes take an outline in
@@ -60,7 +60,7 @@ class Canvas {
     Bitmap& Target() { return target_; }
     int Width() const { return target_.Width(); }
     int Height() const { return target_.Height(); }
-    Rect Bounds() const { return {0, 0, target_.Width(), target_.Height()}; }
+    PixelRect Bounds() const { return {0, 0, target_.Width(), target_.Height()}; }
     Color Resolve(Color c) const { return colors_.Resolve(c); }
 
     void SetPen(const Pen& pen) { pen_ = pen; }
@@ -77,12 +77,12 @@ class Canvas {
     Color Pixel(int x, int y) const { return target_.Pixel(x, y); }
     void SetPixel(int x, int y, Color c) { target_.SetPixel(x, y, Resolve(c)); }
 
-    void FillRect(const Rect& r);  // with the brush
-    void FillRect(const Rect& r, Color c);
-    void FrameRect(const Rect& r);  // a one-pixel frame inside r, in the brush colour
-    void Rectangle(const Rect& r);
-    void RoundRect(const Rect& r, int cornerWidth, int cornerHeight);
-    void Ellipse(const Rect& r);
+    void FillRect(const PixelRect& r);  // with the brush
+    void FillRect(const PixelRect& r, Color c);
+    void FrameRect(const PixelRect& r);  // a one-pixel frame inside r, in the brush colour
+    void Rectangle(const PixelRect& r);
+    void RoundRect(const PixelRect& r, int cornerWidth, int cornerHeight);
+    void Ellipse(const PixelRect& r);
     // Lines leave out their last point, as the system's do.
     void MoveTo(int x, int y) { penPosition_ = {x, y}; }
     void LineTo(int x, int y);
@@ -93,7 +93,7 @@ class Canvas {
 
     // The dotted focus frame: every other pixel on the rectangle's border (those whose
     // x + y is even) is inverted, so drawing it twice removes it.
-    void DrawFocusRect(const Rect& r);
+    void DrawFocusRect(const PixelRect& r);
 
     Size TextExtent(std::string_view text);
     int TextWidth(std::string_view text) { return TextExtent(text).width; }
@@ -105,12 +105,12 @@ class Canvas {
     // underlines the next character and "&&" shows one "&" (unless kNoPrefix), aligned
     // by the format and clipped to `r` (unless kNoClip). With kCalcRect nothing is drawn
     // and `r` gets the size the text takes. Returns the height of the text.
-    int DrawText(std::string_view text, Rect& r, unsigned format);
+    int DrawText(std::string_view text, PixelRect& r, unsigned format);
 
   private:
-    void FillShape(const Rect& r, int cornerWidth, int cornerHeight);
-    void TextOutClipped(int x, int y, std::string_view text, const Rect* clip);
-    void HorizontalLine(int x1, int x2, int y, Color c, const Rect* clip);
+    void FillShape(const PixelRect& r, int cornerWidth, int cornerHeight);
+    void TextOutClipped(int x, int y, std::string_view text, const PixelRect* clip);
+    void HorizontalLine(int x1, int x2, int y, Color c, const PixelRect* clip);
 
     Bitmap& target_;
     TextRasterizer* text_;

@@ -82,12 +82,12 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
     TextOutClipped(x, y, text, nullptr);
 }
 
-void Canvas::TextOutClipped(int x, int y, std::string_view text, const Rect* clip) {
+void Canvas::TextOutClipped(int x, int y, std::string_view text, const PixelRect* clip) {
     if (!text_) return;
-    const Rect area = clip ? clip->Intersect(Bounds()) : Bounds();
+    const PixelRect area = clip ? clip->Intersect(Bounds()) : Bounds();
     const Size size = text_->Measure(font_, text);
     if (brush_.style == BrushStyle::kSolid) {
-        FillRect(Rect{x, y, x + size.width, y + size.height}.Intersect(area), brush_.color);
+        FillRect(PixelRect{x, y, x + size.width, y + size.height}.Intersect(area), brush_.color);
     }
     const TextMask mask = text_->Rasterize(font_, text);
     const Color ink = Resolve(font_.color);
@@ -100,13 +100,13 @@ void Canvas::TextOutClipped(int x, int y, std::string_view text, const Rect* cli
     }
 }
 
-void Canvas::HorizontalLine(int x1, int x2, int y, Color c, const Rect* clip) {
-    Rect line{x1, y, x2, y + 1};
+void Canvas::HorizontalLine(int x1, int x2, int y, Color c, const PixelRect* clip) {
+    PixelRect line{x1, y, x2, y + 1};
     if (clip) line = line.Intersect(*clip);
     FillRect(line, c);
 }
 
-int Canvas::DrawText(std::string_view text, Rect& r, unsigned format) {
+int Canvas::DrawText(std::string_view text, PixelRect& r, unsigned format) {
     using namespace text_format;
     const TextMetrics metrics = text_ ? text_->Metrics(font_) : TextMetrics{};
     const int lineHeight = metrics.height;
@@ -118,7 +118,7 @@ int Canvas::DrawText(std::string_view text, Rect& r, unsigned format) {
         return lineHeight;
     }
     if (format & kCalcRect) format |= kNoClip;
-    const Rect* clip = (format & kNoClip) ? nullptr : &r;
+    const PixelRect* clip = (format & kNoClip) ? nullptr : &r;
 
     int y = r.top;
     int widest = 0;

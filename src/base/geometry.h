@@ -18,7 +18,7 @@ struct Size {
 
 // A rectangle as the system describes one: the right column and the bottom row are
 // outside it, so (0, 0, 3, 2) covers three columns and two rows.
-struct Rect {
+struct PixelRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -30,14 +30,18 @@ struct Rect {
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 
     // Grows by dx on the left and right and by dy on the top and bottom (shrinks when negative).
-    Rect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
-    Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    Rect Intersect(const Rect& other) const {
+    PixelRect Inflated(int dx, int dy) const {
+        return {left - dx, top - dy, right + dx, bottom + dy};
+    }
+    PixelRect Offset(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
+    PixelRect Intersect(const PixelRect& other) const {
         return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
                 std::min(bottom, other.bottom)};
     }
 
-    bool operator==(const Rect&) const = default;
+    bool operator==(const PixelRect&) const = default;
 };
 
 }  // namespace quorvel

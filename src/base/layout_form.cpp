@@ -90,6 +90,7 @@ bool LayoutForm::SetCaption(std::string_view name, const std::string& text) {
 ModalResult LayoutForm::ShowModalOver(const LayoutForm& owner) {
     window_->SetPosition(owner.Window().Position());
     window_->SetClientSize(owner.Window().ClientSize());
+    if (beforeShowModal_) beforeShowModal_();
     return window_->ShowModal();
 }
 

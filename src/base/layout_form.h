@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -39,6 +40,11 @@ class LayoutForm {
     // Places the window exactly over `owner` (its position and client size), then shows
     // it modally; returns how it was ended.
     ModalResult ShowModalOver(const LayoutForm& owner);
+    // Runs in ShowModalOver once the window is placed, before it is shown (the window
+    // takes its picture and shape there).
+    void SetBeforeShowModal(std::function<void()> handler) {
+        beforeShowModal_ = std::move(handler);
+    }
 
   protected:
     // The control of this name and kind; a layout without it is a programming error.
@@ -63,6 +69,7 @@ class LayoutForm {
     };
     std::vector<NamedControl> controls_;
     std::vector<PopupMenu*> menus_;
+    std::function<void()> beforeShowModal_;
 };
 
 // The order in which a layout's controls are created: tab stops in their Tab order, then

@@ -4,13 +4,13 @@
 
 namespace quorvel {
 
-ButtonContentPlace PlaceButtonContent(Canvas& canvas, const Rect& client, std::string_view caption,
-                                      Size glyphSize, ButtonLayout layout, int margin,
-                                      int spacing) {
+ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
+                                      std::string_view caption, Size glyphSize, ButtonLayout layout,
+                                      int margin, int spacing) {
     const Size clientSize{client.Width(), client.Height()};
     Size textSize;
     if (!caption.empty()) {
-        Rect bounds{0, 0, clientSize.width, 0};
+        PixelRect bounds{0, 0, clientSize.width, 0};
         canvas.DrawText(caption, bounds, text_format::kCalcRect);
         textSize = {bounds.Width(), bounds.Height()};
     }

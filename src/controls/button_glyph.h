@@ -9,8 +9,8 @@ namespace quorvel {
 enum class ButtonLayout { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
 
 struct ButtonContentPlace {
-    Point glyph;  // top-left corner of the glyph
-    Rect text;    // the caption's own rectangle (its size as formatted text)
+    Point glyph;     // top-left corner of the glyph
+    PixelRect text;  // the caption's own rectangle (its size as formatted text)
 };
 
 // Places glyph and caption as a bitmap button does. Along the layout's axis: a margin of
@@ -18,8 +18,9 @@ struct ButtonContentPlace {
 // the free room); a spacing of -1 puts the caption halfway between the glyph and the far
 // edge. Across the axis both are centred. The spacing is 0 when either is missing, so a
 // lone caption is centred. The canvas must hold the caption's font.
-ButtonContentPlace PlaceButtonContent(Canvas& canvas, const Rect& client, std::string_view caption,
-                                      Size glyphSize, ButtonLayout layout, int margin, int spacing);
+ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
+                                      std::string_view caption, Size glyphSize, ButtonLayout layout,
+                                      int margin, int spacing);
 
 // The colour a glyph treats as transparent: its bottom-left pixel.
 Color GlyphTransparentColor(const Bitmap& glyph);

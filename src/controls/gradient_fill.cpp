@@ -18,7 +18,7 @@ Color Halfway(Color a, Color b) {
                std::uint8_t((BlueOf(a) + BlueOf(b)) / 2));
 }
 
-void SolidShape(Canvas& canvas, const Rect& r, Color c, const GradientParams& p) {
+void SolidShape(Canvas& canvas, const PixelRect& r, Color c, const GradientParams& p) {
     canvas.SetPen(c);
     canvas.SetBrush(c);
     if (p.style == ButtonStyle::xpbbsbEllipse) {
@@ -31,7 +31,7 @@ void SolidShape(Canvas& canvas, const Rect& r, Color c, const GradientParams& p)
 }
 
 // A band of a rounded face: only the part inside the rounded outline of the whole face.
-void FillBand(Canvas& canvas, const Rect& band, const Rect& face, Color c,
+void FillBand(Canvas& canvas, const PixelRect& band, const PixelRect& face, Color c,
               const GradientParams& p) {
     if (p.style != ButtonStyle::xpbbsbRoundRect || p.cornerSize <= 1) {
         canvas.FillRect(band, c);
@@ -44,14 +44,15 @@ void FillBand(Canvas& canvas, const Rect& band, const Rect& face, Color c,
     }
 }
 
-void EllipseFill(Canvas& canvas, const Rect& r, Color start, Color end, const GradientParams& p) {
+void EllipseFill(Canvas& canvas, const PixelRect& r, Color start, Color end,
+                 const GradientParams& p) {
     if (p.sunken) std::swap(start, end);
     const int axis = p.kindEllipse == GradientKind::gkBigAxis ? std::max(r.Width(), r.Height())
                                                               : std::min(r.Width(), r.Height());
     const int count = std::max(1, axis / 2);
     const int ramp = std::max(1, count - std::max(0, p.effectEllipse));
     for (int i = 0; i < count; ++i) {
-        const Rect ring = r.Inflated(-i, -i);
+        const PixelRect ring = r.Inflated(-i, -i);
         if (ring.IsEmpty()) break;
         const Color c =
             ramp == 1 ? (i == 0 ? start : end) : Blend(start, end, std::min(i, ramp - 1), ramp - 1);
@@ -63,7 +64,8 @@ void EllipseFill(Canvas& canvas, const Rect& r, Color start, Color end, const Gr
 
 }  // namespace
 
-void GradientFill(Canvas& canvas, const Rect& r, Color start, Color end, const GradientParams& p) {
+void GradientFill(Canvas& canvas, const PixelRect& r, Color start, Color end,
+                  const GradientParams& p) {
     const Color s = canvas.Resolve(start);
     const Color e = canvas.Resolve(end);
     if (!p.gradient) {
@@ -109,7 +111,8 @@ void GradientFill(Canvas& canvas, const Rect& r, Color start, Color end, const G
     const int origin = vertical ? r.top : r.left;
 
     auto slice = [&](int from, int to) {
-        return vertical ? Rect{r.left, from, r.right, to} : Rect{from, r.top, to, r.bottom};
+        return vertical ? PixelRect{r.left, from, r.right, to}
+                        : PixelRect{from, r.top, to, r.bottom};
     };
     if (band > 0) {
         for (int i = 0; i < count; ++i) {

@@ -31,6 +31,7 @@ struct GradientParams {
 // band keeps inside the rounded outline of `r`. Ellipse style: concentric ellipses, one
 // pixel smaller on every side each, from `start` outside to `end` inside; the innermost
 // `effectEllipse` of them keep `end`, so a larger effect gives a larger solid core.
-void GradientFill(Canvas& canvas, const Rect& r, Color start, Color end, const GradientParams& p);
+void GradientFill(Canvas& canvas, const PixelRect& r, Color start, Color end,
+                  const GradientParams& p);
 
 }  // namespace quorvel

@@ -62,9 +62,10 @@ void TXPBitBtn::MouseLeave() {
 
 // Colour A is drawn first and B one pixel smaller over it, so A shows only on the right
 // and bottom edges.
-void TXPBitBtn::FramePair(Canvas& canvas, Color a, Color b, const Rect& r, int cornerSize) const {
+void TXPBitBtn::FramePair(Canvas& canvas, Color a, Color b, const PixelRect& r,
+                          int cornerSize) const {
     if (flat_ && !hot_) return;
-    const Rect inner{r.left, r.top, r.right - 1, r.bottom - 1};
+    const PixelRect inner{r.left, r.top, r.right - 1, r.bottom - 1};
     for (const auto& [colour, shape] : {std::pair{a, r}, std::pair{b, inner}}) {
         canvas.SetPen(colour);
         canvas.SetBrush(colour);
@@ -105,9 +106,10 @@ void TXPBitBtn::DrawFace(Canvas& canvas, bool pressed, int cornerSize) const {
     }
 
     if (hot_ || default_) {
-        const Rect inside = hot_ ? Rect{4, 4, w - 4, h - 4} : Rect{3, 4, w - 3, h - 4};
+        const PixelRect inside =
+            hot_ ? PixelRect{4, 4, w - 4, h - 4} : PixelRect{3, 4, w - 3, h - 4};
         GradientFill(canvas, inside, colorInsideFrameStart_, colorInsideFrameEnd_, params);
-        Rect main{4, 4, w - 4, h - 4};
+        PixelRect main{4, 4, w - 4, h - 4};
         if (hot_ && !pressed) {
             main = {5, 4, w - 5, h - 4};
         } else if (hot_) {
@@ -147,10 +149,10 @@ void TXPBitBtn::DrawContent(Canvas& canvas, DrawingState state) {
 
     if (caption_.empty()) return;
     canvas.SetBrushStyle(BrushStyle::kClear);
-    Rect text = pressed ? place.text.Offset(1, 1) : place.text;
+    PixelRect text = pressed ? place.text.Offset(1, 1) : place.text;
     const unsigned format = text_format::kCenter | text_format::kVCenter;
     if (state == DrawingState::kDisabled) {
-        Rect highlight = text.Offset(1, 1);
+        PixelRect highlight = text.Offset(1, 1);
         canvas.SetFontColor(kClBtnHighlight);
         canvas.DrawText(caption_, highlight, format);
         canvas.SetFontColor(kClBtnShadow);
@@ -162,7 +164,7 @@ void TXPBitBtn::Paint(Canvas& canvas, const ButtonDrawState& request) {
     if (!visible_) return;
     const int w = width_;
     const int h = height_;
-    const Rect client{0, 0, w, h};
+    const PixelRect client{0, 0, w, h};
     int radius = styleButton_ == ButtonStyle::xpbbsbRoundRect ? radius_ : 0;
     if (radius > RadiusLimit()) radius = RadiusLimit();
     const int cornerSize = 2 * radius;
@@ -199,7 +201,7 @@ void TXPBitBtn::Paint(Canvas& canvas, const ButtonDrawState& request) {
 
     if (!flat_ && !hot_ && !default_ && state != DrawingState::kDisabled && markBtnFocused_ &&
         request.focused) {
-        Rect mark = client.Inflated(-5, -4);
+        PixelRect mark = client.Inflated(-5, -4);
         if (styleButton_ == ButtonStyle::xpbbsbEllipse) mark = mark.Inflated(-(w / 6), -(h / 6));
         canvas.DrawFocusRect(mark);
     }

@@ -147,7 +147,7 @@ class TXPBitBtn {
     static int Clamp16(int value) { return value < 0 ? 0 : value > 0xFFFF ? 0xFFFF : value; }
     int RadiusLimit() const { return height_ / 2 - 2 > 0 ? height_ / 2 - 2 : 0; }
 
-    void FramePair(Canvas& canvas, Color a, Color b, const Rect& r, int cornerSize) const;
+    void FramePair(Canvas& canvas, Color a, Color b, const PixelRect& r, int cornerSize) const;
     void DrawFace(Canvas& canvas, bool pressed, int cornerSize) const;
     void DrawContent(Canvas& canvas, DrawingState state);
 

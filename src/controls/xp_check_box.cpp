@@ -102,8 +102,8 @@ void TXPCheckBox::MouseLeave() {
     Raise(XPCheckBoxEvent::OnMouseLeave);
 }
 
-void TXPCheckBox::MouseDown(MouseButton button) {
-    if (button == MouseButton::kLeft && !pressed_) {
+void TXPCheckBox::MouseDown(XPMouseButton button) {
+    if (button == XPMouseButton::kLeft && !pressed_) {
         pressed_ = true;
         if (focused_) {
             RedrawBox();
@@ -114,8 +114,8 @@ void TXPCheckBox::MouseDown(MouseButton button) {
     Raise(XPCheckBoxEvent::OnMouseDown);
 }
 
-void TXPCheckBox::MouseUp(MouseButton button) {
-    if (button == MouseButton::kLeft && pressed_) {
+void TXPCheckBox::MouseUp(XPMouseButton button) {
+    if (button == XPMouseButton::kLeft && pressed_) {
         pressed_ = false;
         Toggle();
         RedrawBox();
@@ -156,14 +156,14 @@ void TXPCheckBox::Exit() {
     Raise(XPCheckBoxEvent::OnExit);
 }
 
-Rect TXPCheckBox::BoxRect() const {
+PixelRect TXPCheckBox::BoxRect() const {
     const int x = alignment_ == TXPCheckBoxAlign::taLeft ? 0 : width_ - kCheckBoxSize;
     const int y = height_ / 2 - kCheckBoxSize / 2;
     return {x, y, x + kCheckBoxSize, y + kCheckBoxSize};
 }
 
 void TXPCheckBox::DrawBox(Canvas& canvas) const {
-    const Rect box = BoxRect();
+    const PixelRect box = BoxRect();
     const int x = box.left;
     const int y = box.top;
     const bool checked = state_ == TXPCheckBoxState::cbChecked;
@@ -184,7 +184,7 @@ void TXPCheckBox::DrawBox(Canvas& canvas) const {
     }
 }
 
-Rect TXPCheckBox::CaptionRect(Canvas& canvas) const {
+PixelRect TXPCheckBox::CaptionRect(Canvas& canvas) const {
     canvas.SetFont(font_);
     const int textHeight = canvas.TextHeight("W");
     const int top = (height_ / 2 - textHeight / 2) - 1;
@@ -193,14 +193,15 @@ Rect TXPCheckBox::CaptionRect(Canvas& canvas) const {
     return {2, top, width_ - kCheckBoxSize - 5, bottom};
 }
 
-Rect TXPCheckBox::FocusRect(Canvas& canvas) const {
+PixelRect TXPCheckBox::FocusRect(Canvas& canvas) const {
     canvas.SetFont(font_);
     const int top = (height_ / 2 - canvas.TextHeight("W") / 2) - 1;
     const Size caption = canvas.TextExtent(caption_);
-    const Rect around =
+    const PixelRect around =
         alignment_ == TXPCheckBoxAlign::taLeft
-            ? Rect{kCheckBoxSize + 4, top, kCheckBoxSize + caption.width + 6, top + caption.height}
-            : Rect{0, top, caption.width + 4, top + caption.height};
+            ? PixelRect{kCheckBoxSize + 4, top, kCheckBoxSize + caption.width + 6,
+                        top + caption.height}
+            : PixelRect{0, top, caption.width + 4, top + caption.height};
     // A control too small for its caption keeps the frame inside itself.
     return around.Intersect({0, 0, width_, height_});
 }
@@ -214,7 +215,7 @@ bool TXPCheckBox::Paint(Canvas& canvas) {
     canvas.FillRect({0, 0, width_, height_});
     canvas.SetFont(font_);
     DrawBox(canvas);
-    Rect caption = CaptionRect(canvas);
+    PixelRect caption = CaptionRect(canvas);
     canvas.DrawText(caption_, caption, 0);
     if (focused_) canvas.DrawFocusRect(FocusRect(canvas));
     return true;

@@ -22,7 +22,7 @@ enum class XPCheckBoxEvent {
     OnExit,
 };
 
-enum class MouseButton { kLeft, kRight, kMiddle };
+enum class XPMouseButton { kLeft, kRight, kMiddle };
 
 constexpr int kVkSpace = 0x20;
 // Modifier keys held during a key event.
@@ -90,22 +90,22 @@ class TXPCheckBox {
 
     void MouseEnter();
     void MouseLeave();
-    void MouseDown(MouseButton button);
-    void MouseUp(MouseButton button);
+    void MouseDown(XPMouseButton button);
+    void MouseUp(XPMouseButton button);
     void KeyDown(int key, unsigned modifiers);
     void KeyUp(int key, unsigned modifiers);
     void Enter();  // the control got the focus
     void Exit();   // the control lost the focus
 
     // Where the 13 × 13 box is: at the left or right edge, centred vertically.
-    Rect BoxRect() const;
+    PixelRect BoxRect() const;
     void DrawBox(Canvas& canvas) const;
     // Paints the whole control; draws nothing while a key event is being handled (the
     // control is then painted again once it ends). Returns whether it painted.
     bool Paint(Canvas& canvas);
     // The caption's rectangle and the focus frame around its text, in the control's font.
-    Rect CaptionRect(Canvas& canvas) const;
-    Rect FocusRect(Canvas& canvas) const;
+    PixelRect CaptionRect(Canvas& canvas) const;
+    PixelRect FocusRect(Canvas& canvas) const;
 
   private:
     class KeyHandling;

@@ -98,11 +98,11 @@ void TXPLabel::Paint(Canvas& canvas) {
     }
 
     canvas.SetFontColor(backgroundColor_);
-    Rect shadow{offset_, offset_, width_, height_};
+    PixelRect shadow{offset_, offset_, width_, height_};
     canvas.DrawText(caption_, shadow, format);
 
     canvas.SetFontColor(foregroundColor_);
-    Rect caption{-shift, 0, width_ - shift, height_};
+    PixelRect caption{-shift, 0, width_ - shift, height_};
     canvas.DrawText(caption_, caption, format);
 }
 

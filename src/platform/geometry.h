@@ -5,7 +5,7 @@
 namespace quorvel {
 
 // A rectangle as the layouts give it: left, top, width, height. (The drawing rectangle,
-// base/geometry.h's Rect, gives right and bottom instead.)
+// base/geometry.h's PixelRect, gives right and bottom instead.)
 struct LayoutRect {
     int left = 0;
     int top = 0;

@@ -7,6 +7,8 @@
 #include "platform/error_report.h"
 #include "settings/options.h"
 #include "settings/profile.h"
+#include "skin/appearance.h"
+#include "win32/gdi_text_rasterizer.h"
 #include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
@@ -39,10 +41,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::SystemKeyboard keyboard;
     quorvel::Profile profile(files);
     try {
-        quorvel::Language language(profile, files, keyboard,
-                                   quorvel::ProgramFolderOf(ProgramFile()));
+        const std::string folder = quorvel::ProgramFolderOf(ProgramFile());
+        quorvel::Language language(profile, files, keyboard, folder);
         quorvel::Program program(toolkit);
         program.SetLanguage(language);
+        // The skin is loaded once the windows exist and before any is shown.
+        const quorvel::Options options(profile, folder);
+        quorvel::win32::GdiTextRasterizer text;
+        quorvel::Appearance appearance(program.Form1(), program.Form2(), program.Form3(),
+                                       program.Form4(), files, options, toolkit.Dialogs(), &text,
+                                       folder);
+        appearance.Start();
         return program.Run();
     } catch (const std::exception& error) {
         // The windows could not be made: say why rather than vanish.

@@ -1,24 +1,142 @@
 #include "win32/win32_check_box.h"
 
+#include "base/canvas.h"
+#include "controls/program_buttons.h"
+#include "win32/bitmap_conversion.h"
+#include "win32/check_box_resources.h"
+#include "win32/gdi_text_rasterizer.h"
+#include "win32/win32_form.h"
+
 namespace quorvel::win32 {
 
+namespace {
+
+GdiTextRasterizer& Rasterizer() {
+    static GdiTextRasterizer rasterizer;
+    return rasterizer;
+}
+
+}  // namespace
+
 Win32CheckBox::Win32CheckBox(Win32Form& form, const ControlLayout& layout)
-    : Win32Control(form, layout, {L"BUTTON", BS_AUTOCHECKBOX}) {
-    SendMessageW(Hwnd(), BM_SETCHECK, layout.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    : Win32Control(form, layout, {kClassName}),
+      core_(this, BuildCheckBoxPictures(LoadCheckBoxResources())) {
+    core_.SetSize(layout.bounds.width, layout.bounds.height);
+    core_.SetFont(FontOfLayout(layout.font, form.Layout().font));
+    core_.SetCaption(std::string(layout.text));
+    core_.SetEnabled(layout.enabled);
+    core_.SetTabStop(layout.tabOrder >= 0);
+    if (layout.checked) core_.SetChecked(true);  // no handler is attached yet
 }
 
-bool Win32CheckBox::Checked() const {
-    return SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+void Win32CheckBox::SetText(const std::string& text) {
+    Win32Control::SetText(text);
+    core_.SetCaption(text);
 }
 
-void Win32CheckBox::SetChecked(bool checked) {
-    if (checked == Checked()) return;
-    SendMessageW(Hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (onClick_) onClick_();
+void Win32CheckBox::SetEnabled(bool enabled) {
+    Win32Control::SetEnabled(enabled);
+    core_.SetEnabled(enabled);
 }
 
-void Win32CheckBox::OnCommand(WORD code) {
-    if (code == BN_CLICKED) Fire(onClick_);
+void Win32CheckBox::RedrawBox() {
+    // The box is drawn with the rest of the control, in one piece, so it never flickers.
+    Invalidate();
+    if (Hwnd()) UpdateWindow(Hwnd());
+}
+
+void Win32CheckBox::Invalidate() {
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void Win32CheckBox::TakeFocus() {
+    ::SetFocus(Hwnd());
+}
+
+void Win32CheckBox::Raise(XPCheckBoxEvent event) {
+    if (event == XPCheckBoxEvent::OnClick) Fire(onClick_);
+}
+
+unsigned Win32CheckBox::Modifiers() {
+    unsigned modifiers = 0;
+    if (GetKeyState(VK_SHIFT) < 0) modifiers |= key_modifier::kShift;
+    if (GetKeyState(VK_CONTROL) < 0) modifiers |= key_modifier::kCtrl;
+    if (GetKeyState(VK_MENU) < 0) modifiers |= key_modifier::kAlt;
+    return modifiers;
+}
+
+Bitmap Win32CheckBox::Render() {
+    Bitmap face = form_.BackdropPart(Hwnd());
+    // The control's background is the picture's colour where it stands.
+    if (face.Width() > 0 && face.Height() > 0) core_.SetColor(face.Pixel(0, face.Height() / 2));
+    Canvas canvas(face, &Rasterizer());
+    core_.Paint(canvas);
+    return face;
+}
+
+void Win32CheckBox::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    if (core_.PaintingAllowed()) DrawBitmap(dc, Render(), 0, 0);
+    EndPaint(Hwnd(), &paint);
+    // A paint refused during a key event is made up for once the key is handled.
+    if (!core_.PaintingAllowed()) Invalidate();
+}
+
+std::optional<LRESULT> Win32CheckBox::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON;
+        case WM_SETFOCUS:
+            core_.Enter();
+            return 0;
+        case WM_KILLFOCUS:
+            core_.Exit();
+            return 0;
+        case WM_ENABLE:
+            core_.SetEnabled(wParam != 0);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Hwnd(), 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
+                core_.MouseEnter();
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            core_.MouseLeave();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            core_.MouseDown(XPMouseButton::kLeft);
+            return 0;
+        case WM_LBUTTONUP:
+            core_.MouseUp(XPMouseButton::kLeft);
+            return 0;
+        case WM_RBUTTONDOWN:
+            core_.MouseDown(XPMouseButton::kRight);
+            return 0;
+        case WM_RBUTTONUP:
+            core_.MouseUp(XPMouseButton::kRight);
+            return 0;
+        case BM_CLICK:
+            core_.Toggle();
+            return 0;
+        case WM_KEYDOWN:
+            core_.KeyDown(int(wParam), Modifiers());
+            return 0;
+        case WM_KEYUP:
+            core_.KeyUp(int(wParam), Modifiers());
+            return 0;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace quorvel::win32

@@ -50,6 +50,8 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), dialogs_(*
     Win32Form::Register(instance);
     Win32ControlCore::RegisterCustomClass(instance, Win32Picture::kClassName);
     Win32ControlCore::RegisterCustomClass(instance, Win32Label::kClassName);
+    Win32ControlCore::RegisterCustomClass(instance, Win32PushButton::kClassName);
+    Win32ControlCore::RegisterCustomClass(instance, Win32CheckBox::kClassName);
     Win32MessageDialogs::Register(instance);
     Win32TrayIcon::Register(instance);
     Win32Timer::Register(instance);

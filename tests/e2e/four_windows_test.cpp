@@ -184,8 +184,8 @@ TEST_F(FourWindowsTest, EachDialogOpensExactlyOverTheMainWindowWithItsControls) 
     } cases[] = {
         {"Button1", &kForm2Layout, "HotKey", L"msctls_hotkey32", "Button2", "editor", 150, 45,
          true},
-        {"Button4", &kForm3Layout, "C1", L"Button", "Button2", "options", 50, 60, false},
-        {"Button5", &kForm4Layout, "XPBitBtn1", L"Button", "XPBitBtn1", "about", 50, 60, false},
+        {"Button4", &kForm3Layout, "C1", L"QuorvelCheckBox", "Button2", "options", 50, 60, false},
+        {"Button5", &kForm4Layout, "XPBitBtn1", L"QuorvelButton", "XPBitBtn1", "about", 50, 60, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.screenshot);

@@ -243,19 +243,19 @@ TEST_F(CanvasText, TextOutPaintsTheCellOnlyWithASolidBrush) {
 }
 
 TEST_F(CanvasText, DrawTextAlignsEachLineAndClipsToTheRectangle) {
-    Rect centred{0, 0, 31, 20};
+    PixelRect centred{0, 0, 31, 20};
     canvas_.DrawText("ab", centred, text_format::kCenter);
     EXPECT_EQ(FirstInk(), (Point{(0 + 31 - 2 * kW) / 2 + 1, 2}));
 
     bitmap_ = Bitmap(60, 40, kWhite);
-    Rect right{0, 0, 50, 40};
+    PixelRect right{0, 0, 50, 40};
     canvas_.DrawText("ab", right,
                      text_format::kRight | text_format::kVCenter | text_format::kSingleLine);
     EXPECT_EQ(FirstInk(), (Point{50 - 2 * kW + 1, 40 / 2 - kH / 2 + 2}));
 
     // Clipped: nothing right of or below the rectangle.
     bitmap_ = Bitmap(60, 40, kWhite);
-    Rect clip{0, 0, 10, 5};
+    PixelRect clip{0, 0, 10, 5};
     canvas_.DrawText("abc", clip, text_format::kLeft);
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 60; ++x) {
@@ -268,30 +268,30 @@ TEST_F(CanvasText, DrawTextAlignsEachLineAndClipsToTheRectangle) {
 }
 
 TEST_F(CanvasText, LinesBreakAtCarriageReturnAndLineFeed) {
-    Rect r{0, 0, 60, 40};
-    Rect measured = r;
+    PixelRect r{0, 0, 60, 40};
+    PixelRect measured = r;
     EXPECT_EQ(canvas_.DrawText("ab\r\ncde", measured, text_format::kCalcRect), 2 * kH);
-    EXPECT_EQ(measured, (Rect{0, 0, 3 * kW, 2 * kH}));
+    EXPECT_EQ(measured, (PixelRect{0, 0, 3 * kW, 2 * kH}));
     EXPECT_TRUE(text_.drawnTexts.empty());
 
     canvas_.DrawText("a\ncde", r, text_format::kCenter);
     EXPECT_EQ(text_.drawnTexts, (std::vector<std::string>{"a", "cde"}));
     EXPECT_EQ(InkLeft(), (60 - 3 * kW) / 2 + 1);
 
-    Rect single{0, 0, 60, 40};
+    PixelRect single{0, 0, 60, 40};
     canvas_.DrawText("a\nb", single, text_format::kSingleLine | text_format::kCalcRect);
     EXPECT_EQ(single.Width(), 3 * kW);
     EXPECT_EQ(single.Height(), kH);
 
     // Only the lines that start inside the rectangle are drawn.
     text_.drawnTexts.clear();
-    Rect shortRect{0, 0, 60, kH + 1};
+    PixelRect shortRect{0, 0, 60, kH + 1};
     canvas_.DrawText("1\n2\n3", shortRect, 0);
     EXPECT_EQ(text_.drawnTexts, (std::vector<std::string>{"1", "2"}));
 }
 
 TEST_F(CanvasText, AmpersandUnderlinesTheNextCharacter) {
-    Rect r{0, 0, 60, 40};
+    PixelRect r{0, 0, 60, 40};
     canvas_.DrawText("a&bc", r, 0);
     EXPECT_EQ(text_.drawnTexts.back(), "abc");
     const int underline = FakeTextRasterizer::kAscent + 1;
@@ -312,9 +312,9 @@ TEST_F(CanvasText, AmpersandUnderlinesTheNextCharacter) {
 }
 
 TEST_F(CanvasText, EmptyTextsDrawNothingAndMeasureEmpty) {
-    Rect r{5, 5, 50, 30};
+    PixelRect r{5, 5, 50, 30};
     EXPECT_EQ(canvas_.DrawText("", r, text_format::kCalcRect), kH);
-    EXPECT_EQ(r, (Rect{5, 5, 5, 5}));
+    EXPECT_EQ(r, (PixelRect{5, 5, 5, 5}));
     EXPECT_EQ(canvas_.TextExtent(""), (Size{0, kH}));
     Bitmap b(4, 4);
     Canvas noText(b);

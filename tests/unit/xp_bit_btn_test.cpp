@@ -155,7 +155,7 @@ TEST_F(XPBitBtnPaint, DefaultButtonShowsTheDefaultRing) {
 TEST_F(XPBitBtnPaint, FocusMarkIsADottedFrameFiveAndFourPixelsIn) {
     const Bitmap plain = Render();
     const Bitmap focused = Render({.focused = true});
-    const Rect mark{5, 4, 84, 21};
+    const PixelRect mark{5, 4, 84, 21};
     for (int y = 0; y < 25; ++y) {
         for (int x = 0; x < 89; ++x) {
             const bool onBorder = mark.Contains(x, y) && (x == mark.left || x == mark.right - 1 ||

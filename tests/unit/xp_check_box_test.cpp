@@ -107,8 +107,8 @@ class XPCheckBoxTest : public ::testing::Test {
         return picture;
     }
     void Click() {
-        box_.MouseDown(MouseButton::kLeft);
-        box_.MouseUp(MouseButton::kLeft);
+        box_.MouseDown(XPMouseButton::kLeft);
+        box_.MouseUp(XPMouseButton::kLeft);
     }
 
     RecordingOwner owner_;
@@ -139,15 +139,15 @@ TEST_F(XPCheckBoxTest, LeftClickChecksAndRaisesOnClickTwice) {
               (std::vector<E>{E::OnEnter, E::OnMouseDown, E::OnClick, E::OnMouseUp, E::OnClick}));
     // With the focus already there, the press redraws the box instead.
     const int redraws = owner_.boxRedraws;
-    box_.MouseDown(MouseButton::kLeft);
+    box_.MouseDown(XPMouseButton::kLeft);
     EXPECT_TRUE(box_.Pressed());
     EXPECT_EQ(owner_.boxRedraws, redraws + 1);
     EXPECT_EQ(owner_.focusRequests, 1);
 }
 
 TEST_F(XPCheckBoxTest, OtherButtonsDoNotToggleButStillRaiseOnClick) {
-    box_.MouseDown(MouseButton::kRight);
-    box_.MouseUp(MouseButton::kRight);
+    box_.MouseDown(XPMouseButton::kRight);
+    box_.MouseUp(XPMouseButton::kRight);
     EXPECT_FALSE(box_.Checked());
     EXPECT_FALSE(box_.Pressed());
     EXPECT_EQ(owner_.events, (std::vector<E>{E::OnMouseDown, E::OnMouseUp, E::OnClick}));
@@ -217,7 +217,7 @@ TEST_F(XPCheckBoxTest, BoxSitsAtTheEdgeWithTheMarkThreePixelsIn) {
         box_.SetAlignment(alignment);
         const int x = alignment == TXPCheckBoxAlign::taLeft ? 0 : 97 - 13;
         const int y = 17 / 2 - 13 / 2;
-        EXPECT_EQ(box_.BoxRect(), (Rect{x, y, x + 13, y + 13}));
+        EXPECT_EQ(box_.BoxRect(), (PixelRect{x, y, x + 13, y + 13}));
         const Bitmap b = Render();
         EXPECT_EQ(b.Pixel(x, y), kBoxFrame);
         EXPECT_EQ(b.Pixel(x + 12, y + 12), kBoxFrame);
@@ -238,10 +238,10 @@ TEST_F(XPCheckBoxTest, HotFramePressedFaceAndGrayedMark) {
     Bitmap hot = Render();
     EXPECT_EQ(hot.Pixel(1, 3), Rgb(255, 243, 206));               // hot frame at box + (1, 1)
     EXPECT_EQ(hot.Pixel(4, 6), pictures_.normalBox.Pixel(4, 4));  // inside the ring: the face
-    box_.MouseDown(MouseButton::kLeft);
+    box_.MouseDown(XPMouseButton::kLeft);
     EXPECT_EQ(Render().Pixel(1, 3), Rgb(181, 178, 165));  // pressed: no hot frame
     box_.MouseLeave();
-    box_.MouseUp(MouseButton::kLeft);
+    box_.MouseUp(XPMouseButton::kLeft);
     EXPECT_EQ(Render().Pixel(1, 3), Rgb(222, 223, 214));
 
     box_.SetState(TXPCheckBoxState::cbGrayed);
@@ -275,14 +275,14 @@ TEST_F(XPCheckBoxTest, CaptionBesideTheBoxAndTheFocusFrameAroundIt) {
     EXPECT_EQ(b.Pixel(18 + 1, 1 + 2), Rgb(200, 0, 0));
     EXPECT_NE(b.Pixel(18, 1 + 2), Rgb(200, 0, 0));
     Canvas canvas(b, &text_);
-    EXPECT_EQ(box_.CaptionRect(canvas), (Rect{18, 1, 97, 14}));
-    EXPECT_EQ(box_.FocusRect(canvas), (Rect{17, 1, 13 + 21 + 6, 14}));
+    EXPECT_EQ(box_.CaptionRect(canvas), (PixelRect{18, 1, 97, 14}));
+    EXPECT_EQ(box_.FocusRect(canvas), (PixelRect{17, 1, 13 + 21 + 6, 14}));
 
     box_.SetAlignment(TXPCheckBoxAlign::taRight);
     b = Render();
     EXPECT_EQ(b.Pixel(2 + 1, 1 + 2), Rgb(200, 0, 0));
-    EXPECT_EQ(box_.CaptionRect(canvas), (Rect{2, 1, 97 - 18, 14}));
-    EXPECT_EQ(box_.FocusRect(canvas), (Rect{0, 1, 25, 14}));
+    EXPECT_EQ(box_.CaptionRect(canvas), (PixelRect{2, 1, 97 - 18, 14}));
+    EXPECT_EQ(box_.FocusRect(canvas), (PixelRect{0, 1, 25, 14}));
 
     // Drawn only with the focus; kept inside a control too small for the caption.
     box_.Enter();
@@ -293,7 +293,7 @@ TEST_F(XPCheckBoxTest, CaptionBesideTheBoxAndTheFocusFrameAroundIt) {
     EXPECT_EQ(focused.Pixel(25, 2), b.Pixel(25, 2));
     box_.SetAlignment(TXPCheckBoxAlign::taLeft);
     box_.SetSize(30, 12);
-    EXPECT_EQ(box_.FocusRect(canvas), (Rect{17, 0, 30, 12}));
+    EXPECT_EQ(box_.FocusRect(canvas), (PixelRect{17, 0, 30, 12}));
 }
 
 TEST_F(XPCheckBoxTest, ChangesRepaintTheRightAmount) {

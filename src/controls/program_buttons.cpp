@@ -1,0 +1,21 @@
+#include "controls/program_buttons.h"
+
+namespace quorvel {
+
+void ApplyProgramButtonStyle(TXPBitBtn& button, std::string_view formName,
+                             std::string_view buttonName) {
+    button.SetStyleButton(ButtonStyle::xpbbsbRectangle);
+    button.SetRadius(0);
+    button.SetMarkBtnFocused(!(formName == "TForm3" && buttonName == "Button4"));
+}
+
+Font FontOfLayout(const FontSpec& control, const FontSpec& form) {
+    const FontSpec& spec = control.name.empty() ? form : control;
+    Font font;
+    if (!spec.name.empty()) font.name = std::string(spec.name);
+    if (spec.height != 0) font.height = spec.height;
+    font.bold = spec.bold;
+    return font;
+}
+
+}  // namespace quorvel

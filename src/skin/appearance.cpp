@@ -1,0 +1,172 @@
+#include "skin/appearance.h"
+
+#include <exception>
+
+#include "base/canvas.h"
+#include "platform/error_report.h"
+#include "settings/options.h"
+#include "skin/skin_image.h"
+
+namespace quorvel {
+
+namespace {
+
+// The about page's lines (the title comes first, centred a little to the left).
+constexpr std::string_view kAboutTitle = "About the program";
+constexpr std::string_view kAboutNotice = "Free for personal use";
+constexpr std::string_view kAboutHomePage = "www.quorvel.net";
+constexpr std::string_view kAboutContact = "mail@quorvel.net";
+
+// Every window draws its texts in the window font, in black.
+Font PictureFont() {
+    Font font;
+    font.color = kBlack;
+    return font;
+}
+
+}  // namespace
+
+Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
+                       FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
+                       TextRasterizer* text, std::string programFolder)
+    : windows_{{{&main, main.FindControlAs<Picture>("Image1"), {}},
+                {&editor, editor.FindControlAs<Picture>("Image1"), {}},
+                {&options, options.FindControlAs<Picture>("Image1"), {}},
+                {&about, about.FindControlAs<Picture>("Image1"), {}}}},
+      files_(files),
+      optionsFile_(optionsFile),
+      dialogs_(dialogs),
+      text_(text),
+      programFolder_(std::move(programFolder)) {}
+
+Appearance::~Appearance() {
+    // The windows outlive this object: they must not call back into it.
+    for (Window& window : windows_) {
+        window.form->Window().SetOnActivateApp({});
+        window.form->SetBeforeShowModal({});
+        if (window.image) {
+            window.image->SetOnMouseDown({});
+            window.image->SetOnMouseMove({});
+            window.image->SetOnMouseUp({});
+        }
+    }
+}
+
+void Appearance::Start() {
+    const Size layoutSize = windows_[kMain].form->Layout().clientSize;
+    skin_ = Bitmap(layoutSize.width, layoutSize.height, kPlainPictureColor);
+    try {
+        LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
+    } catch (const std::exception& error) {
+        // The program stays usable with the plain skin; the options file is left as it is.
+        ShowErrorReport(dialogs_, error.what());
+    }
+    try {
+        fogSwitchedOff_ = optionsFile_.Read(option::kDisableFormFog);
+    } catch (const std::exception& error) {
+        ShowErrorReport(dialogs_, error.what());
+    }
+    Form& main = windows_[kMain].form->Window();
+    main.SetClientSize({skin_.Width(), skin_.Height()});
+    main.SetRegion(WindowShapeOf(skin_));
+    fog_ = {0, 0, skin_.Width(), skin_.Height()};
+    MyForm();
+    fogColour_ = FogColourOf(windows_[kMain].image->Image());
+
+    for (Window& window : windows_) {
+        if (!window.image) continue;
+        window.drag.Attach(*window.image, window.form->Window());
+        window.form->Window().SetOnActivateApp(
+            [this, &window](bool active) { ActivateApp(window, active); });
+        if (&window != &windows_[kMain])
+            window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
+    }
+}
+
+void Appearance::LoadSkin(const std::string& path) {
+    LoadSkinImage(files_, path, skin_);
+}
+
+void Appearance::MyForm() {
+    Window& main = windows_[kMain];
+    Bitmap picture = skin_;
+    Canvas canvas(picture, text_);
+    canvas.SetFont(PictureFont());
+    DrawTransparentText(canvas, kProgramTitleAt.x, kProgramTitleAt.y, kProgramTitle);
+    main.image->SetImage(picture);
+}
+
+void Appearance::ShowAboutPage() {
+    Window& about = windows_[kAbout];
+    Bitmap picture = skin_;
+    Canvas canvas(picture, text_);
+    canvas.SetFont(PictureFont());
+    const int width = about.form->Window().ClientSize().width;
+    DrawTransparentText(canvas, CentredTextX(kAboutTitle, canvas, width) - 28, 2, kAboutTitle);
+    DrawTransparentText(canvas, 12, 70, kAboutNotice);
+    DrawTransparentText(canvas, CentredTextX(kAboutHomePage, canvas, width) - 3, 93,
+                        kAboutHomePage);
+    DrawTransparentText(canvas, CentredTextX(kAboutContact, canvas, width), 117, kAboutContact);
+    about.image->SetImage(picture);
+}
+
+void Appearance::Redraw(Window& window) {
+    if (&window == &windows_[kMain]) {
+        MyForm();
+    } else if (&window == &windows_[kAbout]) {
+        ShowAboutPage();
+    } else {
+        window.image->SetImage(skin_);
+        if (&window == &windows_[kOptions] && redrawOptionsPage_) redrawOptionsPage_();
+    }
+}
+
+void Appearance::BeforeShow(Window& window) {
+    if (&window == &windows_[kOptions]) {
+        // The options dialog wears the main window's picture as it is now.
+        window.image->SetImage(windows_[kMain].image->Image());
+        window.form->Window().SetRegion(WindowShapeOf(window.image->Image()));
+        return;
+    }
+    window.form->Window().SetRegion(WindowShapeOf(skin_));
+    Redraw(window);
+}
+
+void Appearance::FogPicture(Window& window) {
+    Bitmap picture = window.image->Image();
+    DrawFog(fog_, picture, fogColour_, fogSwitchedOff_);
+    window.image->SetImage(picture);
+}
+
+void Appearance::ActivateApp(Window& window, bool active) {
+    if (!active) {
+        if (!fogSwitchedOff_) FogPicture(window);
+        return;
+    }
+    Redraw(window);
+}
+
+void Appearance::ChangeSkin(const std::string& name,
+                            const std::function<void()>& redrawOptionsPage) {
+    redrawOptionsPage_ = redrawOptionsPage;
+    const std::string file = name + ".jpg";
+    LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
+    optionsFile_.Write(option::kFileSkin, file);
+    const std::vector<LayoutRect> shape = WindowShapeOf(skin_);
+    windows_[kMain].form->Window().SetRegion(shape);
+    Window& options = windows_[kOptions];
+    options.image->SetImage(skin_);
+    options.form->Window().SetRegion(shape);
+    MyForm();
+    const Size size{skin_.Width(), skin_.Height()};
+    options.form->Window().SetClientSize(size);
+    for (WindowIndex index : {kMain, kEditor, kAbout})
+        windows_[index].form->Window().SetClientSize(options.form->Window().ClientSize());
+    fog_ = {0, 0, skin_.Width(), skin_.Height()};
+    fogColour_ = FogColourOf(windows_[kMain].image->Image());
+    // The main window lies behind the still-open options dialog: it is shown fogged.
+    FogPicture(windows_[kMain]);
+    if (redrawOptionsPage_) redrawOptionsPage_();
+}
+
+}  // namespace quorvel

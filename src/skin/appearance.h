@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "base/bitmap.h"
+#include "base/layout_form.h"
+#include "platform/file_system.h"
+#include "platform/message_dialogs.h"
+#include "skin/skin_drawing.h"
+#include "skin/skin_shape.h"
+
+namespace quorvel {
+
+class Options;
+class TextRasterizer;
+
+// The program's look: the skin bitmap every window wears, the window shapes, the fog of
+// an inactive application, the drawn title and the window drag.
+class Appearance {
+  public:
+    // The windows in the program's order: main window, editor, options dialog, about box;
+    // each has its picture `Image1` at (0, 0).
+    Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
+               FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
+               TextRasterizer* text, std::string programFolder);
+    ~Appearance();
+    Appearance(const Appearance&) = delete;
+    Appearance& operator=(const Appearance&) = delete;
+
+    // As the main window is created: loads the skin the options name (a skin that cannot
+    // be loaded is reported and a plain one of the layout's size used instead), sizes and
+    // shapes the main window, reads the fog switch and connects every window.
+    void Start();
+
+    // Loads the skin `name` (without ".jpg") and gives it to every window; the options
+    // file then names it. `redrawOptionsPage` draws the options dialog's page again.
+    void ChangeSkin(const std::string& name, const std::function<void()>& redrawOptionsPage = {});
+
+    // The main window's picture: the skin with the program's title.
+    void MyForm();
+
+    const Bitmap& Skin() const { return skin_; }
+    const FogRect& Fog() const { return fog_; }
+    Color FogColour() const { return fogColour_; }
+    bool FogSwitchedOff() const { return fogSwitchedOff_; }
+
+  private:
+    enum WindowIndex { kMain, kEditor, kOptions, kAbout, kWindowCount };
+    struct Window {
+        LayoutForm* form;
+        Picture* image;
+        WindowDrag drag;
+    };
+
+    void LoadSkin(const std::string& path);
+    void ActivateApp(Window& window, bool active);
+    void Redraw(Window& window);
+    void BeforeShow(Window& window);
+    void FogPicture(Window& window);
+    void ShowAboutPage();
+    void TakeSkinSize();
+
+    std::array<Window, kWindowCount> windows_;
+    FileSystem& files_;
+    const Options& optionsFile_;
+    MessageDialogs& dialogs_;
+    TextRasterizer* text_;
+    std::string programFolder_;
+    Bitmap skin_;
+    FogRect fog_;
+    Color fogColour_ = kBlack;
+    bool fogSwitchedOff_ = false;
+    std::function<void()> redrawOptionsPage_;
+};
+
+// The title the main window shows on its picture, and where.
+inline constexpr std::string_view kProgramTitle = "Quorvel";
+inline constexpr Point kProgramTitleAt{37, 2};
+
+}  // namespace quorvel

@@ -1,0 +1,218 @@
+// The program's look on the four windows through the fake toolkit: skin at start, the
+// plain skin after a bad file, shapes, the fog on activation changes, the drag, the
+// tinted button frames and the skin change.
+#include "skin/appearance.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
+#include <cstdlib>
+
+#include "app/program.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_text_rasterizer.h"
+#include "fakes/fake_toolkit.h"
+#include "settings/options.h"
+
+namespace quorvel {
+namespace {
+
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+constexpr char kFolder[] = "C:\\Quorvel\\";
+constexpr char kOptionsPath[] = "C:\\Quorvel\\Option.ini";
+
+// A real JPEG of one colour.
+std::string EncodeJpeg(int width, int height, int red, int green, int blue) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        row[std::size_t(x) * 3 + 0] = JSAMPLE(red);
+        row[std::size_t(x) * 3 + 1] = JSAMPLE(green);
+        row[std::size_t(x) * 3 + 2] = JSAMPLE(blue);
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::string bytes(reinterpret_cast<char*>(buffer), size);
+    std::free(buffer);
+    return bytes;
+}
+
+bool Near(Color a, Color b) {
+    return ColoursMatch(3, a, b);
+}
+
+class AppearanceTest : public ::testing::Test {
+  protected:
+    void WriteOptions(const std::string& skin, const std::string& fogOff = "0") {
+        files_.AddFile(kOptionsPath, "[PROGRAM]\r\nFILE_SKIN=" + skin +
+                                         "\r\n[ADDITION]\r\nDISABLE_FORM_FOG=" + fogOff + "\r\n");
+    }
+    FakeForm& FakeOf(LayoutForm& form) { return dynamic_cast<FakeForm&>(form.Window()); }
+    const Bitmap& Picture(LayoutForm& form) {
+        return form.FindControlAs<quorvel::Picture>("Image1")->Image();
+    }
+
+    FakeFileSystem files_;
+    Profile profile_{files_};
+    Options options_{profile_, kFolder};
+    FakeToolkit toolkit_;
+    Program program_{toolkit_};
+    FakeTextRasterizer text_;
+    Appearance appearance_{program_.Form1(), program_.Form2(), program_.Form3(),
+                           program_.Form4(), files_,           options_,
+                           toolkit_.dialogs, &text_,           kFolder};
+};
+
+TEST_F(AppearanceTest, TheSkinNamedInTheOptionsSizesTheMainWindowAndCarriesTheTitle) {
+    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(120, 90, 200, 180, 120));
+    WriteOptions("Sand.jpg");
+    appearance_.Start();
+
+    EXPECT_THAT(toolkit_.dialogs.shown, IsEmpty());
+    EXPECT_EQ(program_.Form1().Window().ClientSize(), (Size{120, 90}));
+    EXPECT_EQ(appearance_.Fog().right, 120);
+    EXPECT_EQ(appearance_.Fog().bottom, 90);
+    // A picture of one colour has no shape of its own: the full rectangle.
+    EXPECT_THAT(FakeOf(program_.Form1()).Region(), IsEmpty());
+    ASSERT_THAT(text_.drawnTexts, ::testing::Contains("Quorvel"));
+    const Bitmap& picture = Picture(program_.Form1());
+    // The title's first ink pixel (fake metrics: (x + 1, y + 2)) is black; the rest is skin.
+    EXPECT_EQ(picture.Pixel(37 + 1, 2 + 2), kBlack);
+    EXPECT_TRUE(Near(picture.Pixel(5, 80), Rgb(200, 180, 120)));
+    EXPECT_TRUE(Near(appearance_.FogColour(), Rgb(200, 180, 120)));
+}
+
+TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
+    std::string truncated = EncodeJpeg(120, 90, 20, 40, 200);
+    truncated.resize(truncated.size() / 3);
+    for (const std::string& bad : {std::string("not a picture"), truncated}) {
+        SCOPED_TRACE(bad.size());
+        FakeToolkit toolkit;
+        Program program(toolkit);
+        files_.AddFile("C:\\Quorvel\\Broken.jpg", bad);
+        WriteOptions("Broken.jpg");
+        Appearance appearance(program.Form1(), program.Form2(), program.Form3(), program.Form4(),
+                              files_, options_, toolkit.dialogs, &text_, kFolder);
+        appearance.Start();
+
+        ASSERT_THAT(toolkit.dialogs.shown, SizeIs(1));
+        EXPECT_EQ(toolkit.dialogs.shown[0].type, DialogType::Error);
+        EXPECT_EQ(program.Form1().Window().ClientSize(), (Size{202, 183}));
+        EXPECT_EQ(appearance.Skin().Pixel(100, 100), kPlainPictureColor);
+        // The options file keeps naming the skin.
+        EXPECT_EQ(options_.Read(option::kFileSkin), "Broken.jpg");
+    }
+}
+
+TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    WriteOptions("Blue.jpg");
+    appearance_.Start();
+    const Bitmap before = Picture(program_.Form1());
+    FakeOf(program_.Form1()).ActivateApp(false);
+    FakeOf(program_.Form4()).ActivateApp(false);
+
+    const Bitmap& fogged = Picture(program_.Form1());
+    const Color fog = appearance_.FogColour();
+    EXPECT_EQ(fogged.Pixel(1, 0), fog);  // x + y odd
+    EXPECT_EQ(fogged.Pixel(0, 1), fog);
+    EXPECT_EQ(fogged.Pixel(0, 0), before.Pixel(0, 0));
+    EXPECT_EQ(Picture(program_.Form4()).Pixel(1, 0), fog);
+
+    FakeOf(program_.Form1()).ActivateApp(true);
+    EXPECT_EQ(Picture(program_.Form1()).Pixels(), before.Pixels());
+}
+
+TEST_F(AppearanceTest, WithTheFogSwitchedOffDeactivationChangesNothing) {
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    WriteOptions("Blue.jpg", "1");
+    appearance_.Start();
+    const Bitmap before = Picture(program_.Form1());
+    FakeOf(program_.Form1()).ActivateApp(false);
+    EXPECT_EQ(Picture(program_.Form1()).Pixels(), before.Pixels());
+}
+
+TEST_F(AppearanceTest, DraggingThePictureMovesTheWindowWithTheLeftButtonOnly) {
+    WriteOptions("Missing.jpg");
+    appearance_.Start();
+    auto& image = dynamic_cast<FakePicture&>(*program_.Form1().FindControl("Image1"));
+    Form& window = program_.Form1().Window();
+    window.SetPosition({100, 100});
+
+    image.MouseDown(MouseButton::Right, {10, 10});
+    image.MouseMove({30, 25});
+    EXPECT_EQ(window.Position(), (Point{100, 100}));
+    image.MouseUp(MouseButton::Right, {30, 25});
+
+    image.MouseDown(MouseButton::Left, {10, 10});
+    image.MouseMove({30, 25});
+    EXPECT_EQ(window.Position(), (Point{120, 115}));
+    image.MouseUp(MouseButton::Left, {30, 25});
+    image.MouseMove({50, 50});
+    EXPECT_EQ(window.Position(), (Point{120, 115}));
+}
+
+TEST_F(AppearanceTest, DialogsTakeTheirPictureAndShapeBeforeTheyShow) {
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    WriteOptions("Blue.jpg");
+    appearance_.Start();
+    program_.Form1().Window().SetPosition({300, 200});
+    Size shownSize;
+    FakeOf(program_.Form4()).WhileNextModal([&] {
+        shownSize = Picture(program_.Form4()).Width() == 60 ? Size{60, 40} : Size{};
+    });
+    program_.Form4().ShowModalOver(program_.Form1());
+    EXPECT_EQ(shownSize, (Size{60, 40}));
+    EXPECT_THAT(text_.drawnTexts, ::testing::Contains("About the program"));
+
+    // The options dialog wears the main window's picture as it is, title and fog included.
+    FakeOf(program_.Form1()).ActivateApp(false);
+    program_.Form3().ShowModalOver(program_.Form1());
+    EXPECT_EQ(Picture(program_.Form3()).Pixels(), Picture(program_.Form1()).Pixels());
+}
+
+TEST_F(AppearanceTest, ChangingTheSkinReshapesAndResizesEveryWindowAndStoresTheName) {
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(80, 50, 200, 180, 120));
+    WriteOptions("Blue.jpg");
+    appearance_.Start();
+    int pageRedrawn = 0;
+    appearance_.ChangeSkin("Sand", [&] { ++pageRedrawn; });
+
+    EXPECT_EQ(options_.Read(option::kFileSkin), "Sand.jpg");
+    for (LayoutForm* form : std::initializer_list<LayoutForm*>{
+             &program_.Form1(), &program_.Form2(), &program_.Form3(), &program_.Form4()})
+        EXPECT_EQ(form->Window().ClientSize(), (Size{80, 50})) << form->Layout().name;
+    EXPECT_TRUE(Near(appearance_.FogColour(), Rgb(200, 180, 120)));
+    EXPECT_EQ(pageRedrawn, 1);
+    // The main window lies fogged behind the options dialog.
+    EXPECT_EQ(Picture(program_.Form1()).Pixel(1, 0), appearance_.FogColour());
+
+    // A skin that cannot be loaded changes nothing.
+    EXPECT_THROW(appearance_.ChangeSkin("Nothing"), std::exception);
+    EXPECT_EQ(options_.Read(option::kFileSkin), "Sand.jpg");
+    EXPECT_EQ(appearance_.Skin().Width(), 80);
+}
+
+}  // namespace
+}  // namespace quorvel
