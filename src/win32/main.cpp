@@ -1,17 +1,16 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
-#include "win32/windows_api.h"
-
 #include <string>
 
 #include "app/program.h"
-#include "lang/language.h"
 #include "platform/error_report.h"
-#include "settings/options.h"
-#include "settings/profile.h"
+#include "win32/module_loader.h"
 #include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_key_names.h"
+#include "win32/win32_system_hot_keys.h"
 #include "win32/win32_toolkit.h"
+#include "win32/windows_api.h"
 
 namespace {
 
@@ -33,12 +32,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32Toolkit toolkit(instance);
     quorvel::win32::Win32FileSystem files;
     quorvel::win32::SystemKeyboard keyboard;
-    quorvel::Profile profile(files);
+    quorvel::win32::Win32KeyNames keyNames;
+    quorvel::win32::ModuleLoaderWin32 modules;
+    quorvel::win32::Win32FocusKeeper focus;
+    quorvel::Services services{
+        .files = files,
+        .keyNames = keyNames,
+        .keyboard = keyboard,
+        .modules = modules,
+        .focus = focus,
+        .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
+            return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
+        },
+        .programFile = ProgramFile()};
     try {
-        quorvel::Language language(profile, files, keyboard,
-                                   quorvel::ProgramFolderOf(ProgramFile()));
-        quorvel::Program program(toolkit);
-        program.SetLanguage(language);
+        quorvel::Program program(toolkit, &services);
         return program.Run();
     } catch (const std::exception& error) {
         // The windows could not be made: say why rather than vanish.
