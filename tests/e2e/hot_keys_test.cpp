@@ -51,6 +51,8 @@ void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
+    // A modifier left down by an earlier test would make this a different combination.
+    for (WORD m : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN}) add(m, true);
     for (WORD m : modifiers) add(m, false);
     add(key, false);
     add(key, true);
@@ -83,6 +85,8 @@ class HotKeysTest : public ::testing::Test {
     void EnterBackground() {
         SendMessageW(main_, kBackgroundMessage, 0, 0);
         ASSERT_FALSE(IsWindowVisible(main_));
+        // The desktop settles (focus moves off the hidden window) before the first press.
+        std::this_thread::sleep_for(300ms);
     }
     std::vector<std::string> Executes() {
         std::ifstream in(log_, std::ios::binary);
