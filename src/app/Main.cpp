@@ -190,6 +190,8 @@ void TForm1::ConnectEvents() {
 
 std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintptr_t wParam,
                                                    std::intptr_t lParam) {
+    if (onProgramMessage_)
+        if (auto result = onProgramMessage_(message, wParam, lParam)) return result;
     if (message == kPopupMenuMessage) {
         const Point at{int(std::int16_t(lParam & 0xFFFF)),
                        int(std::int16_t((lParam >> 16) & 0xFFFF))};

@@ -35,6 +35,10 @@ class TForm1 : public LayoutForm {
 
     ActionList& Actions() { return actions_; }
 
+    // Messages the rest of the program answers on the main window (hot keys, background
+    // mode); asked before the window's own.
+    void SetOnProgramMessage(MessageHandler handler) { onProgramMessage_ = std::move(handler); }
+
     Picture* const Image1;
     GlyphButton* const Speedbut123;
     GlyphButton* const SpeedButton;
@@ -64,6 +68,7 @@ class TForm1 : public LayoutForm {
     void AboutDialog();
 
     ActionList actions_;
+    MessageHandler onProgramMessage_;
     TForm2* editor_ = nullptr;
     TForm3* options_ = nullptr;
     TForm4* about_ = nullptr;

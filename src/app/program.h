@@ -1,20 +1,31 @@
 #pragma once
 
+#include <memory>
+
 #include "app/Main.h"
+#include "app/services.h"
 #include "hotkeys/HotKey.h"
 #include "lang/form_captions.h"
+#include "lang/language_table.h"
 #include "settings/Option.h"
 #include "skin/about.h"
 
 namespace quorvel {
 
 class Language;
+class CombinationStore;
+class HotKeyDispatcher;
+class ModuleHost;
+class Options;
+class Profile;
 
 // The running program: its four windows, created in their order (main window, editor,
-// options dialog, about box), and the message loop.
+// options dialog, about box), and the message loop. Given the system's services, it also
+// owns the files, the language, the module host, the combination list and the hot keys
+// for the whole run; without them it is the windows alone.
 class Program {
   public:
-    explicit Program(Toolkit& toolkit);
+    explicit Program(Toolkit& toolkit, Services* services = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -32,8 +43,16 @@ class Program {
     // The windows and menus as a language sets their captions.
     LanguageTarget& Captions() { return captions_; }
 
+    // Null without services.
+    CombinationStore* Store();
+    HotKeyDispatcher* Dispatcher();
+
   private:
+    struct Heart;
     void StartLanguage();
+    void StartHeart();
+    void ConnectHeart();
+    std::string Text(LanguageText id) const;
 
     Toolkit& toolkit_;
     TForm1 form1_;
@@ -42,6 +61,7 @@ class Program {
     TForm4 form4_;
     FormCaptions captions_;
     Language* language_ = nullptr;
+    std::unique_ptr<Heart> heart_;
 };
 
 }  // namespace quorvel

@@ -3,16 +3,18 @@
 
 #include "app/program.h"
 #include "app/single_instance.h"
-#include "lang/language.h"
 #include "platform/error_report.h"
 #include "settings/options.h"
 #include "settings/profile.h"
 #include "skin/appearance.h"
 #include "win32/gdi_text_rasterizer.h"
+#include "win32/module_loader.h"
 #include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_instance_system.h"
+#include "win32/win32_key_names.h"
+#include "win32/win32_system_hot_keys.h"
 #include "win32/win32_toolkit.h"
 #include "win32/windows_api.h"
 
@@ -39,13 +41,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32Toolkit toolkit(instance);
     quorvel::win32::Win32FileSystem files;
     quorvel::win32::SystemKeyboard keyboard;
-    quorvel::Profile profile(files);
+    quorvel::win32::Win32KeyNames keyNames;
+    quorvel::win32::ModuleLoaderWin32 modules;
+    quorvel::win32::Win32FocusKeeper focus;
+    quorvel::Services services{
+        .files = files,
+        .keyNames = keyNames,
+        .keyboard = keyboard,
+        .modules = modules,
+        .focus = focus,
+        .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
+            return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
+        },
+        .programFile = ProgramFile()};
     try {
-        const std::string folder = quorvel::ProgramFolderOf(ProgramFile());
-        quorvel::Language language(profile, files, keyboard, folder);
-        quorvel::Program program(toolkit);
-        program.SetLanguage(language);
+        quorvel::Program program(toolkit, &services);
         // The skin is loaded once the windows exist and before any is shown.
+        const std::string folder = quorvel::ProgramFolderOf(services.programFile);
+        quorvel::Profile profile(files);
         const quorvel::Options options(profile, folder);
         quorvel::win32::GdiTextRasterizer text;
         quorvel::Appearance appearance(program.Form1(), program.Form2(), program.Form3(),

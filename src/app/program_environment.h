@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "base/bitmap.h"
+#include "lang/language.h"
+#include "modules/host_interfaces.h"
+#include "platform/form.h"
+#include "settings/options.h"
+
+namespace quorvel {
+
+// The running program as the module host sees it; every value is taken at the moment
+// it is asked for.
+class ProgramEnvironment : public ModuleHostEnvironment {
+  public:
+    ProgramEnvironment(std::string programFile, Profile& profile, const Options& options,
+                       const Language& language, Form& main, Form& editor, Form& optionsWindow)
+        : programFile_(std::move(programFile)),
+          programFolder_(ProgramFolderOf(programFile_)),
+          profile_(profile),
+          options_(options),
+          language_(language),
+          main_(main),
+          editor_(editor),
+          optionsWindow_(optionsWindow) {}
+
+    std::string ProgramFile() override { return programFile_; }
+    std::string ProgramFolder() override { return programFolder_; }
+    std::string PluginFolder() override { return quorvel::PluginFolder(options_, programFolder_); }
+    std::string CombinationListFile() override { return programFolder_ + "DATA\\BASE.INI"; }
+    std::string SkinFile() override { return options_.Read(option::kFileSkin); }
+    const Bitmap& SkinBitmap() override { return skin_; }
+    std::string LanguageDisplayName() override { return language_.DisplayName(); }
+    std::string NoActionWord() override { return language_.Text(LanguageText::kVariablesNo); }
+    std::string ReadCombinationValue(int number, const std::string& key) override {
+        return profile_.ReadIniValue("HOT" + std::to_string(number), key, CombinationListFile());
+    }
+    NativeHandle MainWindow() override { return main_.Handle(); }
+    NativeHandle EditorWindow() override { return editor_.Handle(); }
+    NativeHandle OptionsWindow() override { return optionsWindow_.Handle(); }
+    // The main window stands for the application: the program has no hidden owner window.
+    NativeHandle ApplicationWindow() override { return main_.Handle(); }
+
+  private:
+    std::string programFile_;
+    std::string programFolder_;
+    Profile& profile_;
+    const Options& options_;
+    const Language& language_;
+    Form& main_;
+    Form& editor_;
+    Form& optionsWindow_;
+    Bitmap skin_;
+};
+
+}  // namespace quorvel

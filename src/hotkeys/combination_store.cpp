@@ -1,0 +1,221 @@
+#include "hotkeys/combination_store.h"
+
+#include <cctype>
+
+#include "hotkeys/HotKey.h"
+#include "hotkeys/shortcut_text.h"
+#include "settings/value_text.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kBaseSection = "Base";
+constexpr std::string_view kIndexKey = "Index";
+constexpr std::string_view kKeys[] = {"HotKey",  "Plugin",  "Checked",
+                                      "Command", "Warning", "Comment"};
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string CombinationSection(int number) {
+    return "HOT" + std::to_string(number);
+}
+
+std::string EncodeComment(std::string_view comment) {
+    std::string stored;
+    for (std::size_t i = 0; i < comment.size(); ++i) {
+        const char c = comment[i];
+        if (c == '\\') {
+            stored += "\\\\";
+        } else if (c == '\r' || c == '\n') {
+            // CR LF, a lone CR and a lone LF are each one line break.
+            if (c == '\r' && i + 1 < comment.size() && comment[i + 1] == '\n') ++i;
+            stored += "\\n";
+        } else {
+            stored += c;
+        }
+    }
+    return stored;
+}
+
+std::string DecodeComment(std::string_view stored) {
+    std::string comment;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] == '\\' && i + 1 < stored.size()) {
+            if (stored[i + 1] == 'n') {
+                comment += "\r\n";
+                ++i;
+                continue;
+            }
+            if (stored[i + 1] == '\\') {
+                comment += '\\';
+                ++i;
+                continue;
+            }
+        }
+        comment += stored[i];
+    }
+    return comment;
+}
+
+CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames,
+                                   ModuleHost& host, MessageDialogs& dialogs, TextLookup text,
+                                   std::string listFile, ListBox& list, TForm2& editor)
+    : profile_(profile),
+      files_(files),
+      keyNames_(keyNames),
+      host_(host),
+      dialogs_(dialogs),
+      text_(std::move(text)),
+      listFile_(std::move(listFile)),
+      list_(list),
+      editor_(editor) {}
+
+void CombinationStore::EnsureListFile() {
+    if (files_.FileExists(listFile_)) return;
+    const std::string folder = FolderOf(listFile_);
+    if (!folder.empty()) files_.CreateFolder(folder);
+    profile_.WriteIniValue(kBaseSection, kIndexKey, "0", listFile_);
+}
+
+std::string CombinationStore::ReadValue(int number, std::string_view key) {
+    return profile_.ReadIniValue(CombinationSection(number), key, listFile_);
+}
+
+void CombinationStore::WriteValue(int number, std::string_view key, std::string_view value) {
+    profile_.WriteIniValue(CombinationSection(number), key, value, listFile_);
+}
+
+int CombinationStore::StoredCount() {
+    return ParseInteger(profile_.ReadIniValue(kBaseSection, kIndexKey, listFile_));
+}
+
+void CombinationStore::TransferRecord(std::string_view mode) {
+    if (mode == "SETTING") {
+        Setting.HotKey = ShortCutToText(editor_.HotKey->Value(), keyNames_);
+        Setting.Plugin = editor_.Plugin->Item(editor_.Plugin->ItemIndex());
+        Setting.Checked = std::string(BooleanText(editor_.C1->Checked()));
+        Setting.Command = EditorCommand;
+        Setting.Warning = std::string(BooleanText(editor_.C2->Checked()));
+        Setting.Comment = editor_.Comment->Text();
+    } else if (mode == "FORM") {
+        editor_.HotKey->SetValue(TextToShortCut(Setting.HotKey, keyNames_));
+        int found = -1;
+        for (int i = 0; i < editor_.Plugin->Count() && found < 0; ++i)
+            if (EqualNoCase(editor_.Plugin->Item(i), Setting.Plugin)) found = i;
+        if (found >= 0) {
+            editor_.Plugin->SetItemIndex(found);
+        } else {
+            host_.LoadBuiltinActions();
+            dialogs_.Show({.type = DialogType::Warning,
+                           .text = text_(LanguageText::kMsgNoFoundPlugin),
+                           .buttons = DialogButtons::Ok,
+                           .beep = true});
+            editor_.Plugin->SetItemIndex(-1);
+        }
+        editor_.C1->SetChecked(ParseBoolean(Setting.Checked));
+        editor_.C2->SetChecked(ParseBoolean(Setting.Warning));
+        EditorCommand = Setting.Command;
+        editor_.Comment->SetText(Setting.Comment);
+    } else if (mode == "SAVE") {
+        WriteValue(RecordNumber, kKeys[0], Setting.HotKey);
+        WriteValue(RecordNumber, kKeys[1],
+                   host_.ResolveAction(Setting.Plugin, ResolveMode::kAction));
+        WriteValue(RecordNumber, kKeys[2], Setting.Checked);
+        WriteValue(RecordNumber, kKeys[3], Setting.Command);
+        WriteValue(RecordNumber, kKeys[4], Setting.Warning);
+        WriteValue(RecordNumber, kKeys[5], EncodeComment(Setting.Comment));
+    } else if (mode == "LOAD") {
+        Setting.HotKey = ReadValue(RecordNumber, kKeys[0]);
+        Setting.Plugin = host_.ResolveAction(ReadValue(RecordNumber, kKeys[1]), ResolveMode::kName);
+        Setting.Checked = ReadValue(RecordNumber, kKeys[2]);
+        Setting.Command = ReadValue(RecordNumber, kKeys[3]);
+        Setting.Warning = ReadValue(RecordNumber, kKeys[4]);
+        Setting.Comment = DecodeComment(ReadValue(RecordNumber, kKeys[5]));
+    }
+}
+
+void CombinationStore::LoadList() {
+    list_.Clear();
+    const int count = StoredCount();
+    for (int n = 1; n <= count; ++n) list_.Add(ReadValue(n, "HotKey"));
+}
+
+void CombinationStore::New() {
+    TransferRecord("SETTING");
+    RecordNumber = TargetNumber;
+    TransferRecord("SAVE");
+    profile_.WriteIniValue(kBaseSection, kIndexKey, std::to_string(TargetNumber), listFile_);
+}
+
+void CombinationStore::ReSave() {
+    TransferRecord("SETTING");
+    RecordNumber = TargetNumber;
+    TransferRecord("SAVE");
+}
+
+void CombinationStore::Delete() {
+    const int count = StoredCount();
+    int k = SelectedRecordNumber();
+    // No stored combination matches the entry (or the file shrank by hand): nothing to
+    // remove, and moving sections would lose other combinations.
+    if (k <= 0 || k > count) return;
+    const int selected = list_.ItemIndex();
+    for (; k != count; ++k)
+        for (std::string_view key : kKeys) WriteValue(k, key, ReadValue(k + 1, key));
+    profile_.EraseIniSection(CombinationSection(k), listFile_);
+    profile_.WriteIniValue(kBaseSection, kIndexKey, std::to_string(count - 1), listFile_);
+    LoadList();
+    SelectEntry(selected);
+}
+
+int CombinationStore::SelectedRecordNumber() {
+    const std::string text = list_.Item(list_.ItemIndex());
+    int result = 0;
+    const int entries = list_.Count();
+    for (int n = 1; n <= entries; ++n)
+        if (ReadValue(n, "HotKey") == text) result = n;
+    return result;
+}
+
+void CombinationStore::SelectEntry(int index) {
+    const int last = list_.Count() - 1;
+    list_.SetItemIndex(index > last ? last : index);
+    if (list_.Count() > 0) RefreshHint();
+}
+
+void CombinationStore::ListClick() {
+    if (list_.Count() > 0) RefreshHint();
+}
+
+void CombinationStore::RefreshHint() {
+    const int n = SelectedRecordNumber();
+    // An entry no section matches has nothing to tell.
+    if (n == 0) return;
+    std::string hint = ReadValue(n, "HotKey") + " - " +
+                       host_.ResolveAction(ReadValue(n, "Plugin"), ResolveMode::kName);
+    if (!ParseBoolean(ReadValue(n, "Checked"))) {
+        hint += '\r';
+        hint += text_(LanguageText::kMsgHint1);
+    } else {
+        const std::string comment = DecodeComment(ReadValue(n, "Comment"));
+        if (!comment.empty()) hint += '\r' + comment;
+    }
+    list_.SetHint(hint);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "lang/language_table.h"
+#include "modules/module_host.h"
+#include "platform/controls.h"
+#include "platform/key_names.h"
+#include "platform/message_dialogs.h"
+#include "settings/profile.h"
+
+namespace quorvel {
+
+class TForm2;
+
+// The working record: one combination on its way between the editor, memory and the
+// list file. Plugin holds the action name; Checked and Warning hold "-1" / "0".
+struct TSetting {
+    std::string HotKey;
+    std::string Plugin;
+    std::string Checked;
+    std::string Command;
+    std::string Warning;
+    std::string Comment;
+};
+
+// A comment is one line of the list file: a line break is stored as "\n" and a backslash
+// as "\\"; any other backslash reads back as itself, so older comments keep their paths.
+std::string EncodeComment(std::string_view comment);
+std::string DecodeComment(std::string_view stored);
+
+using TextLookup = std::function<std::string(LanguageText)>;
+
+// The combination list file (DATA\BASE.INI) and the main window's list of it. Nothing is
+// cached: every operation reads the file at the moment it needs a value.
+class CombinationStore {
+  public:
+    CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames, ModuleHost& host,
+                     MessageDialogs& dialogs, TextLookup text, std::string listFile, ListBox& list,
+                     TForm2& editor);
+
+    const std::string& ListFile() const { return listFile_; }
+
+    // A missing file (or folder) becomes an empty list, so a fresh folder starts.
+    void EnsureListFile();
+
+    // "SETTING", "FORM", "SAVE" or "LOAD"; any other mode does nothing.
+    void TransferRecord(std::string_view mode);
+
+    void LoadList();
+    void New();
+    void ReSave();
+    void Delete();
+
+    int SelectedRecordNumber();
+    void SelectEntry(int index);
+    void ListClick();
+
+    // A value of section "HOT"n as stored.
+    std::string ReadValue(int number, std::string_view key);
+    // The stored count, raising the conversion error when it is not an integer.
+    int StoredCount();
+
+    TSetting Setting;
+    int RecordNumber = 0;
+    int TargetNumber = 0;
+    // The editor's command text for the combination being edited.
+    std::string EditorCommand;
+
+  private:
+    void WriteValue(int number, std::string_view key, std::string_view value);
+    void RefreshHint();
+
+    Profile& profile_;
+    FileSystem& files_;
+    KeyNames& keyNames_;
+    ModuleHost& host_;
+    MessageDialogs& dialogs_;
+    TextLookup text_;
+    std::string listFile_;
+    ListBox& list_;
+    TForm2& editor_;
+};
+
+// The section of combination n.
+std::string CombinationSection(int number);
+
+}  // namespace quorvel

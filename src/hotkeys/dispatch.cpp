@@ -1,0 +1,168 @@
+#include "hotkeys/dispatch.h"
+
+#include "settings/value_text.h"
+
+namespace quorvel {
+
+HotKeySplit ShortCutToModifiers(ShortCut value) {
+    unsigned modifiers = 0;
+    if (value & kAltBit) modifiers |= kModAlt;
+    if (value & kCtrlBit) modifiers |= kModControl;
+    if (value & kShiftBit) modifiers |= kModShift;
+    return {modifiers, unsigned(value & kKeyMask)};
+}
+
+HotKeyDispatcher::HotKeyDispatcher(CombinationStore& store, const Options& options,
+                                   KeyNames& keyNames, SystemHotKeys& hotKeys, FocusKeeper& focus,
+                                   MessageDialogs& dialogs, ModuleHost& host, TextLookup text,
+                                   Form& mainWindow, TrayIcon& tray, Hooks hooks)
+    : store_(store),
+      options_(options),
+      keyNames_(keyNames),
+      hotKeys_(hotKeys),
+      focus_(focus),
+      dialogs_(dialogs),
+      host_(host),
+      text_(std::move(text)),
+      mainWindow_(mainWindow),
+      tray_(tray),
+      hooks_(std::move(hooks)) {}
+
+void HotKeyDispatcher::RegisterAllCombinations() {
+    const int count = store_.StoredCount();
+    for (int n = 1; n <= count; ++n) {
+        if (!ParseBoolean(store_.ReadValue(n, "Checked"))) continue;
+        const auto split =
+            ShortCutToModifiers(TextToShortCut(store_.ReadValue(n, "HotKey"), keyNames_));
+        // A key another program holds simply does not fire.
+        hotKeys_.Register(n, split.modifiers, split.virtualKey);
+    }
+}
+
+void HotKeyDispatcher::UnregisterAllCombinations() {
+    const int count = store_.StoredCount();
+    for (int n = 1; n <= count; ++n)
+        if (ParseBoolean(store_.ReadValue(n, "Checked"))) hotKeys_.Unregister(n);
+}
+
+void HotKeyDispatcher::OnFonMode() {
+    if (hooks_.activateKeyboardLayout) hooks_.activateKeyboardLayout();
+    RegisterAllCombinations();
+    // Hidden, the main window has no task-bar button; the tray icon stands for it.
+    mainWindow_.Hide();
+    tray_.SetActive(true);
+    tray_.SetImageIndex(0);
+    if (hooks_.startDiscWatch && options_.Read(option::kDiskInDrive)) hooks_.startDiscWatch();
+}
+
+void HotKeyDispatcher::OffFonMode() {
+    UnregisterAllCombinations();
+    tray_.SetActive(false);
+    if (hooks_.stopDiscWatch) hooks_.stopDiscWatch();
+    tray_.SetImageIndex(0);
+    mainWindow_.Show();
+    mainWindow_.BringToFront();
+}
+
+void HotKeyDispatcher::OnHotKey(int id) {
+    if (pending_) {
+        // A press while the request shows answers it: Esc cancels, any combination runs.
+        hotKeys_.Unregister(kCancelHotKeyId);
+        const bool closed = dialogs_.CloseOpen("Warning");
+        pending_ = false;
+        RestoreFocus();
+        if (id == kCancelHotKeyId) return;
+        // The request's own handler runs it once the box has gone; with no box to close
+        // there is no such handler waiting, so it runs here.
+        if (closed)
+            pressedDuringRequest_ = id;
+        else
+            Run(id);
+        return;
+    }
+    if (!options_.Read(option::kEnableAllHotKey)) {
+        UnregisterAllCombinations();
+        return;
+    }
+    if (ParseBoolean(store_.ReadValue(id, "Warning"))) {
+        RememberFocus();
+        dialogs_.Beep();
+        pending_ = true;
+        pressedDuringRequest_.reset();
+        hotKeys_.Register(kCancelHotKeyId, 0, kEscapeKey);
+        const ModalResult answer = dialogs_.Show(
+            {.type = DialogType::Warning,
+             .text = text_(LanguageText::kMsgExecuteHotkey) + '\r' + store_.ReadValue(id, "HotKey"),
+             .buttons = DialogButtons::YesAbort,
+             .defaultButton = ModalResult::Yes,
+             .caption = "Warning"});
+        if (!pending_) {
+            // A nested press ended the request and did the rest.
+            const auto pressed = pressedDuringRequest_;
+            pressedDuringRequest_.reset();
+            if (pressed) Run(*pressed);
+            return;
+        }
+        EndRequest();
+        if (answer != ModalResult::Yes) return;
+    }
+    Run(id);
+}
+
+void HotKeyDispatcher::EndRequest() {
+    pending_ = false;
+    hotKeys_.Unregister(kCancelHotKeyId);
+    RestoreFocus();
+}
+
+void HotKeyDispatcher::Run(int id) {
+    if (!ParseBoolean(store_.ReadValue(id, "Checked"))) return;
+    // A press while a module runs is dropped by the host, not queued.
+    host_.RunAction(id);
+}
+
+void HotKeyDispatcher::OnOfferBackground() {
+    if (!options_.Read(option::kDisableFoneModes)) return;
+    const ModalResult answer = dialogs_.Show({.type = DialogType::Information,
+                                              .text = text_(LanguageText::kMsgDisableFoneModes),
+                                              .buttons = DialogButtons::YesCancel,
+                                              .beep = true});
+    if (answer == ModalResult::Cancel) OnFonMode();
+}
+
+std::optional<std::intptr_t> HotKeyDispatcher::HandleMessage(unsigned message,
+                                                             std::uintptr_t wParam, std::intptr_t) {
+    switch (message) {
+        case kHotKeyMessage:
+            OnHotKey(int(wParam));
+            return 0;
+        case kBackgroundModeMessage:
+            if (wParam == 0)
+                OnFonMode();
+            else
+                OffFonMode();
+            return 0;
+        case kOfferBackgroundMessage:
+            OnOfferBackground();
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+void HotKeyDispatcher::RememberFocus() {
+    focusThread_ = focus_.ForegroundThread();
+    if (focusThread_ == focus_.OwnThread()) return;
+    const bool attached = focus_.AttachInput(focusThread_, true);
+    focusWindow_ = focus_.FocusedWindow();
+    if (attached) focus_.AttachInput(focusThread_, false);
+}
+
+void HotKeyDispatcher::RestoreFocus() {
+    if (focusThread_ == focus_.OwnThread()) return;
+    const bool attached = focus_.AttachInput(focusThread_, true);
+    focus_.SetFocus(focusWindow_);
+    if (attached) focus_.AttachInput(focusThread_, false);
+}
+
+}  // namespace quorvel

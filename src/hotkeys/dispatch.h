@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "hotkeys/combination_store.h"
+#include "hotkeys/shortcut_text.h"
+#include "platform/form.h"
+#include "platform/system_hot_keys.h"
+#include "platform/tray_icon.h"
+#include "settings/options.h"
+
+namespace quorvel {
+
+constexpr unsigned kHotKeyMessage = 0x312;
+// WParam 0 enters background mode, anything else leaves it (a second instance sends 1).
+constexpr unsigned kBackgroundModeMessage = 0x486;
+// Sent by action modules: offer to enter background mode again.
+constexpr unsigned kOfferBackgroundMessage = 0x487;
+// The hot key that cancels a confirmation request: Esc with no modifier.
+constexpr int kCancelHotKeyId = 0;
+constexpr unsigned kEscapeKey = 0x1B;
+
+struct HotKeySplit {
+    unsigned modifiers;
+    unsigned virtualKey;
+};
+// A shortcut value as the system takes it for a hot key; never any other flag.
+HotKeySplit ShortCutToModifiers(ShortCut value);
+
+// Background mode and the system-wide hot keys of the stored combinations: registering
+// them, and deciding on each press whether its action runs.
+class HotKeyDispatcher {
+  public:
+    struct Hooks {
+        std::function<void()> activateKeyboardLayout;
+        // The disc watch, when the program has one.
+        std::function<void()> startDiscWatch;
+        std::function<void()> stopDiscWatch;
+    };
+
+    HotKeyDispatcher(CombinationStore& store, const Options& options, KeyNames& keyNames,
+                     SystemHotKeys& hotKeys, FocusKeeper& focus, MessageDialogs& dialogs,
+                     ModuleHost& host, TextLookup text, Form& mainWindow, TrayIcon& tray,
+                     Hooks hooks);
+
+    void RegisterAllCombinations();
+    void UnregisterAllCombinations();
+    void OnFonMode();
+    void OffFonMode();
+
+    void OnHotKey(int id);
+    void OnOfferBackground();
+
+    // The main window's messages this owns; nothing for the others.
+    std::optional<std::intptr_t> HandleMessage(unsigned message, std::uintptr_t wParam,
+                                               std::intptr_t lParam);
+
+    bool ConfirmationPending() const { return pending_; }
+
+  private:
+    void Run(int id);
+    void EndRequest();
+    void RememberFocus();
+    void RestoreFocus();
+
+    CombinationStore& store_;
+    const Options& options_;
+    KeyNames& keyNames_;
+    SystemHotKeys& hotKeys_;
+    FocusKeeper& focus_;
+    MessageDialogs& dialogs_;
+    ModuleHost& host_;
+    TextLookup text_;
+    Form& mainWindow_;
+    TrayIcon& tray_;
+    Hooks hooks_;
+
+    bool pending_ = false;
+    // A combination pressed while the request showed; it runs once the request is gone.
+    std::optional<int> pressedDuringRequest_;
+    std::uint32_t focusThread_ = 0;
+    std::uintptr_t focusWindow_ = 0;
+};
+
+}  // namespace quorvel

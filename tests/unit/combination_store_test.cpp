@@ -1,0 +1,194 @@
+// The combination list file and the main window's list of it, through the whole program.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "heart_fixture.h"
+#include "hotkeys/HotKey.h"
+
+namespace quorvel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+using CombinationStoreTest = HeartTest;
+
+std::vector<std::string> Entries(ListBox& list) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Item(i));
+    return entries;
+}
+
+TEST_F(CombinationStoreTest, AFreshFolderStartsWithAnEmptyListFile) {
+    program_->Run();
+    EXPECT_TRUE(files_.HasFolder("C:\\Quorvel\\DATA"));
+    EXPECT_EQ(profile_.ReadIniValue("Base", "Index", kList), "0");
+    EXPECT_EQ(List().Count(), 0);
+    EXPECT_EQ(List().ItemIndex(), -1);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), IsEmpty());
+}
+
+TEST_F(CombinationStoreTest, ACountThatIsNoNumberIsReportedAndTheFileLeftAlone) {
+    files_.AddFile(kList, "[Base]\r\nIndex=two\r\n[HOT1]\r\nHotKey=F5\r\n");
+    program_->Run();
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre("'two' is not a valid integer value"));
+    EXPECT_EQ(List().Count(), 0);
+    EXPECT_EQ(*files_.File(kList), "[Base]\r\nIndex=two\r\n[HOT1]\r\nHotKey=F5\r\n");
+}
+
+TEST_F(CombinationStoreTest, StartShowsTheEntriesSortedAndSelectsTheFirstWithItsHint) {
+    StoreCombination(1, "F5", true, false, "reload");
+    StoreCombination(2, "Ctrl+A");
+    StoreCombination(3, "Alt+B", false, false, "never shown");
+    program_->Run();
+    EXPECT_THAT(Entries(List()), ElementsAre("Alt+B", "Ctrl+A", "F5"));
+    EXPECT_EQ(List().ItemIndex(), 0);
+    // A disabled combination says so, even when it has a comment.
+    EXPECT_EQ(List().Hint(), "Alt+B - Recorder\rThis combination is switched off");
+    List().SetItemIndex(2);
+    Store().ListClick();
+    EXPECT_EQ(List().Hint(), "F5 - Recorder\rreload");
+    List().SetItemIndex(1);
+    Store().ListClick();
+    EXPECT_EQ(List().Hint(), "Ctrl+A - Recorder");
+}
+
+TEST_F(CombinationStoreTest, NewWritesTheRecordInKeyOrderThenTheCount) {
+    StoreCombination(1, "F5");
+    program_->Run();
+    TForm2& editor = program_->Form2();
+    editor.HotKey->SetValue(kCtrlBit | 101);  // Ctrl + keypad 5
+    editor.Plugin->Add("Recorder");
+    editor.Plugin->SetItemIndex(0);
+    editor.C1->SetChecked(true);
+    editor.C2->SetChecked(false);
+    editor.Comment->SetText("two\r\nlines \\n and C:\\Temp");
+    Store().EditorCommand = "go";
+    Store().TargetNumber = 2;
+    Store().New();
+
+    EXPECT_EQ(*files_.File(kList),
+              "[HOT1]\r\nHotKey=F5\r\nPlugin=rec.dll\r\nChecked=-1\r\nCommand=cmd1\r\n"
+              "Warning=0\r\nComment=\r\n[Base]\r\nIndex=2\r\n"
+              "[HOT2]\r\nHotKey=Ctrl+5\r\nPlugin=rec.dll\r\nChecked=-1\r\nCommand=go\r\n"
+              "Warning=0\r\nComment=two\\nlines \\\\n and C:\\\\Temp\r\n");
+
+    // Back into the editor: the keypad digit is the main-row digit now, and the comment
+    // has its line break back.
+    Store().RecordNumber = 2;
+    Store().TransferRecord("LOAD");
+    EXPECT_EQ(Store().Setting.Plugin, "Recorder");
+    editor.Comment->SetText("");
+    Store().TransferRecord("FORM");
+    EXPECT_EQ(editor.HotKey->Value(), kCtrlBit | '5');
+    EXPECT_EQ(editor.Comment->Text(), "two\r\nlines \\n and C:\\Temp");
+    EXPECT_EQ(Store().EditorCommand, "go");
+}
+
+TEST_F(CombinationStoreTest, ReSaveReplacesInPlaceAndWritesBooleansAsTheProgramDoes) {
+    StoreCombination(1, "F5");
+    StoreCombination(2, "F6");
+    program_->Run();
+    TForm2& editor = program_->Form2();
+    editor.HotKey->SetValue(kShiftBit | 'Q');
+    editor.C1->SetChecked(false);
+    editor.C2->SetChecked(true);
+    Store().TargetNumber = 1;
+    Store().ReSave();
+    EXPECT_EQ(Value(1, "HotKey"), "Shift+Q");
+    EXPECT_EQ(Value(1, "Checked"), "0");
+    EXPECT_EQ(Value(1, "Warning"), "-1");
+    // No action chosen: the no-action word.
+    EXPECT_EQ(Value(1, "Plugin"), "No");
+    EXPECT_EQ(Count(), 2);
+}
+
+TEST_F(CombinationStoreTest, AnUnknownActionIsReportedWhenTheRecordReachesTheEditor) {
+    program_->Run();
+    Store().Setting = {"F1", "Gone", "-1", "c", "0", ""};
+    Store().TransferRecord("FORM");
+    ASSERT_EQ(toolkit_.dialogs.shown.size(), 1u);
+    EXPECT_EQ(toolkit_.dialogs.shown[0].text, "Action for this combination is not found !!!");
+    EXPECT_EQ(program_->Form2().Plugin->ItemIndex(), -1);
+    Store().TransferRecord("setting");  // modes are exact
+    EXPECT_EQ(Store().Setting.HotKey, "F1");
+}
+
+TEST_F(CombinationStoreTest, DeletingTheSecondOfFourClosesTheGap) {
+    StoreCombination(1, "A");
+    StoreCombination(2, "B", true, false, "second");
+    StoreCombination(3, "C", false, true, "third");
+    StoreCombination(4, "D");
+    program_->Run();
+    List().SetItemIndex(1);  // "B"
+    Store().Delete();
+
+    EXPECT_EQ(Count(), 3);
+    EXPECT_EQ(Value(2, "HotKey"), "C");
+    EXPECT_EQ(Value(2, "Checked"), "0");
+    EXPECT_EQ(Value(2, "Warning"), "-1");
+    EXPECT_EQ(Value(2, "Comment"), "third");
+    EXPECT_EQ(Value(2, "Command"), "cmd3");
+    EXPECT_EQ(Value(3, "HotKey"), "D");
+    EXPECT_EQ(Value(4, "HotKey"), "n/a");
+    EXPECT_EQ(files_.File(kList)->find("[HOT4]"), std::string::npos);
+    EXPECT_THAT(Entries(List()), ElementsAre("A", "C", "D"));
+    EXPECT_EQ(List().ItemIndex(), 1);
+}
+
+TEST_F(CombinationStoreTest, DeletingTheOnlyOneEmptiesTheList) {
+    StoreCombination(1, "F5");
+    program_->Run();
+    Store().Delete();
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(files_.File(kList)->find("[HOT1]"), std::string::npos);
+    EXPECT_EQ(List().Count(), 0);
+}
+
+TEST_F(CombinationStoreTest, DeleteKeyRemovesTheSelectedCombination) {
+    StoreCombination(1, "F5");
+    StoreCombination(2, "F6");
+    program_->Run();
+    program_->Form1().Actions().Update();
+    program_->Form1().Actions().Execute("DeleteDialog");
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(Value(1, "HotKey"), "F6");
+}
+
+TEST_F(CombinationStoreTest, EntriesMapBackByExactTextAndAnUnmatchedEntryDeletesNothing) {
+    StoreCombination(1, "ctrl+a");
+    StoreCombination(2, "Ctrl+A");
+    program_->Run();
+    // Same shortcut value, different texts.
+    EXPECT_EQ(TextToShortCut("ctrl+a", keyNames_), TextToShortCut("Ctrl+A", keyNames_));
+    for (int i = 0; i < 2; ++i) {
+        List().SetItemIndex(i);
+        EXPECT_EQ(Store().SelectedRecordNumber(), List().Item(i) == "Ctrl+A" ? 2 : 1);
+    }
+    // A hand edit renamed the entry's section: nothing matches, nothing moves.
+    profile_.WriteIniValue("HOT1", "HotKey", "F9", kList);
+    List().SetItemIndex(List().Item(0) == "ctrl+a" ? 0 : 1);
+    const std::string before = *files_.File(kList);
+    Store().Delete();
+    EXPECT_EQ(*files_.File(kList), before);
+}
+
+TEST_F(CombinationStoreTest, SelectingPastTheEndTakesTheLastEntry) {
+    StoreCombination(1, "A");
+    StoreCombination(2, "B");
+    program_->Run();
+    Store().SelectEntry(7);
+    EXPECT_EQ(List().ItemIndex(), 1);
+    EXPECT_EQ(List().Hint(), "B - Recorder");
+}
+
+TEST(CommentText, LineBreaksAndBackslashesSurviveAndOldTextsReadAsWritten) {
+    EXPECT_EQ(EncodeComment("a\r\nb\nc\rd"), "a\\nb\\nc\\nd");
+    EXPECT_EQ(DecodeComment(EncodeComment("C:\\new\\x\r\n\\\\")), "C:\\new\\x\r\n\\\\");
+    // Written before line breaks were kept: a lone backslash stays.
+    EXPECT_EQ(DecodeComment("C:\\Temp\\"), "C:\\Temp\\");
+    EXPECT_EQ(EncodeComment("plain"), "plain");
+}
+
+}  // namespace
+}  // namespace quorvel

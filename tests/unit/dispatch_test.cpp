@@ -1,0 +1,210 @@
+// Background mode and every way a hot-key press can go, through the whole program.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "heart_fixture.h"
+
+namespace quorvel {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Keys = fakes::FakeSystemHotKeys::Keys;
+
+TEST(ShortCutToModifiers, EachModifierMapsOnItsOwn) {
+    EXPECT_EQ(ShortCutToModifiers('A').modifiers, 0u);
+    EXPECT_EQ(ShortCutToModifiers(kAltBit | 'A').modifiers, 1u);
+    EXPECT_EQ(ShortCutToModifiers(kCtrlBit | 'A').modifiers, 2u);
+    EXPECT_EQ(ShortCutToModifiers(kShiftBit | 'A').modifiers, 4u);
+    EXPECT_EQ(ShortCutToModifiers(kAltBit | kCtrlBit | 'A').modifiers, 3u);
+    EXPECT_EQ(ShortCutToModifiers(kShiftBit | kAltBit | 'A').modifiers, 5u);
+    EXPECT_EQ(ShortCutToModifiers(kShiftBit | kCtrlBit | 'A').modifiers, 6u);
+    const auto all = ShortCutToModifiers(kShiftBit | kCtrlBit | kAltBit | 123);
+    EXPECT_EQ(all.modifiers, 7u);
+    EXPECT_EQ(all.virtualKey, 123u);
+}
+
+class DispatchTest : public HeartTest {
+  protected:
+    void SetUp() override {
+        StoreCombination(1, "Ctrl+Alt+A");
+        StoreCombination(2, "Shift+B", true, true);  // asks first
+        StoreCombination(3, "F7", false);            // off
+        StoreCombination(4, "F8");
+        program_->Run();
+    }
+    void EnterBackground() { MainWindow().Send(kBackgroundModeMessage, 0, 0); }
+    const MessageRequest& LastDialog() { return toolkit_.dialogs.shown.back(); }
+};
+
+TEST_F(DispatchTest, BackgroundModeRegistersTheEnabledCombinationsAndHidesTheWindow) {
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+    EnterBackground();
+    EXPECT_EQ(hotKeys_->registered.size(), 3u);
+    EXPECT_EQ(hotKeys_->registered.at(1), (Keys{kModControl | kModAlt, 'A'}));
+    EXPECT_EQ(hotKeys_->registered.at(2), (Keys{kModShift, 'B'}));
+    EXPECT_EQ(hotKeys_->registered.at(4), (Keys{0, 119}));
+    EXPECT_FALSE(MainWindow().Visible());
+    EXPECT_TRUE(program_->Form1().Tray->Active());
+    EXPECT_EQ(program_->Form1().Tray->ImageIndex(), 0);
+
+    hotKeys_->calls.clear();
+    MainWindow().Send(kBackgroundModeMessage, 1, 0);
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+    // The switched-off combination was never there to release.
+    EXPECT_THAT(hotKeys_->calls, ElementsAre("unregister 1", "unregister 2", "unregister 4"));
+    EXPECT_TRUE(MainWindow().Visible());
+    EXPECT_FALSE(program_->Form1().Tray->Active());
+}
+
+TEST_F(DispatchTest, APressRunsTheActionWithTheStoredTextsAndTheMainWindow) {
+    EnterBackground();
+    Press(1);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(1, "Ctrl+Alt+A")));
+    EXPECT_THAT(toolkit_.dialogs.shown, IsEmpty());
+}
+
+TEST_F(DispatchTest, AHandEditCountsAtTheNextPress) {
+    EnterBackground();
+    profile_.WriteIniValue("HOT4", "Command", "cmd1", kList);
+    Press(4);
+    EXPECT_THAT(Executes(), ElementsAre("Execute(\"F8\",\"cmd1\"," +
+                                        std::to_string(MainWindow().Handle()) + ")"));
+    profile_.WriteIniValue("HOT4", "Checked", "0", kList);
+    Press(4);
+    EXPECT_EQ(Executes().size(), 1u);
+}
+
+TEST_F(DispatchTest, TheMasterSwitchOffRunsNothingAndReleasesEverything) {
+    EnterBackground();
+    SetOption("PROGRAM", "ENABLE_ALL_HOT_KEY", false);
+    Press(1);
+    EXPECT_THAT(Executes(), IsEmpty());
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+}
+
+TEST_F(DispatchTest, ConfirmationWithASecondPressRunsOnceAfterTheRequestHasGone) {
+    EnterBackground();
+    bool ranInsideRequest = false;
+    toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
+        EXPECT_TRUE(hotKeys_->registered.count(kCancelHotKeyId));
+        EXPECT_EQ(hotKeys_->registered.at(kCancelHotKeyId), (Keys{0, 0x1B}));
+        Press(2);
+        ranInsideRequest = !Executes().empty();
+        return ModalResult::Yes;  // ignored: the box was closed
+    });
+    Press(2);
+    EXPECT_FALSE(ranInsideRequest);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B")));
+    const MessageRequest& request = toolkit_.dialogs.shown.at(0);
+    EXPECT_EQ(CaptionOf(request), "Warning");
+    EXPECT_EQ(request.buttons, DialogButtons::YesAbort);
+    EXPECT_EQ(DefaultButtonOf(request), ModalResult::Yes);
+    EXPECT_EQ(request.text,
+              "For acknowledgement of performance of a combination press it again or 'Esc' for "
+              "a cancellation\rShift+B");
+    EXPECT_EQ(toolkit_.dialogs.beeps, 1);
+    EXPECT_FALSE(hotKeys_->registered.count(kCancelHotKeyId));
+    EXPECT_FALSE(Dispatcher().ConfirmationPending());
+    // Focus went back to the window of the other program.
+    EXPECT_THAT(focus_.calls,
+                ElementsAre("attach 77", "detach 77", "attach 77", "focus 3852", "detach 77"));
+}
+
+TEST_F(DispatchTest, EscDuringTheRequestRunsNothingAndFreesEsc) {
+    EnterBackground();
+    toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
+        Press(kCancelHotKeyId);
+        return ModalResult::Yes;
+    });
+    Press(2);
+    EXPECT_THAT(Executes(), IsEmpty());
+    EXPECT_FALSE(hotKeys_->registered.count(kCancelHotKeyId));
+    EXPECT_FALSE(Dispatcher().ConfirmationPending());
+    // The next press asks again.
+    toolkit_.dialogs.Answer(ModalResult::Abort);
+    Press(2);
+    EXPECT_EQ(toolkit_.dialogs.shown.size(), 2u);
+    EXPECT_THAT(Executes(), IsEmpty());
+}
+
+TEST_F(DispatchTest, AnotherCombinationDuringTheRequestRunsWithoutItsOwnQuestion) {
+    StoreCombination(5, "F9", true, true);
+    EnterBackground();
+    toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
+        Press(5);
+        return ModalResult::Yes;
+    });
+    Press(2);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(5, "F9")));
+    EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
+}
+
+TEST_F(DispatchTest, YesRunsAndAbortOrTheCloseBoxDoNot) {
+    EnterBackground();
+    toolkit_.dialogs.Answer(ModalResult::Abort);
+    Press(2);
+    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    Press(2);
+    EXPECT_THAT(Executes(), IsEmpty());
+    toolkit_.dialogs.Answer(ModalResult::Yes);
+    Press(2);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B")));
+    EXPECT_FALSE(hotKeys_->registered.count(kCancelHotKeyId));
+}
+
+TEST_F(DispatchTest, AConfirmedCombinationThatIsOffRunsNothing) {
+    profile_.WriteIniValue("HOT2", "Checked", "0", kList);
+    toolkit_.dialogs.Answer(ModalResult::Yes);
+    Press(2);
+    EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
+    EXPECT_THAT(Executes(), IsEmpty());
+}
+
+TEST_F(DispatchTest, APressWhileAnActionRunsIsDropped) {
+    EnterBackground();
+    loader_.modules[kRecorder].onExecute = [this] {
+        static int depth = 0;
+        if (depth++ == 0) Press(4);
+    };
+    Press(1);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(1, "Ctrl+Alt+A")));
+    Press(4);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(1, "Ctrl+Alt+A"), ExecuteOf(4, "F8")));
+}
+
+TEST_F(DispatchTest, ABrokenBooleanAbandonsThePressWithTheError) {
+    profile_.WriteIniValue("HOT1", "Warning", "maybe", kList);
+    Press(1);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre("'maybe' is not a valid boolean value"));
+    EXPECT_THAT(Executes(), IsEmpty());
+}
+
+TEST_F(DispatchTest, TheOfferToGoBackToBackgroundAsksOnlyWhenTheOptionIsOn) {
+    toolkit_.dialogs.Answer(ModalResult::Yes);
+    MainWindow().Send(kOfferBackgroundMessage, 0, 0);
+    EXPECT_EQ(LastDialog().text, "At setting combinations will be switched - off.");
+    EXPECT_EQ(LastDialog().buttons, DialogButtons::YesCancel);
+    EXPECT_TRUE(LastDialog().beep);
+    EXPECT_TRUE(MainWindow().Visible());
+    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    MainWindow().Send(kOfferBackgroundMessage, 0, 0);
+    EXPECT_FALSE(MainWindow().Visible());
+    EXPECT_EQ(hotKeys_->registered.size(), 3u);
+
+    SetOption("MESSAGE", "DISABLE_FONE_MODES", false);
+    MainWindow().Send(kOfferBackgroundMessage, 0, 0);
+    EXPECT_EQ(toolkit_.dialogs.shown.size(), 2u);
+}
+
+TEST_F(DispatchTest, TheMinimiseButtonAndTheTrayIconSwitchModes) {
+    toolkit_.GetForm("TForm1").Get<FakePushButton>("Button6").Click();
+    EXPECT_FALSE(MainWindow().Visible());
+    EXPECT_EQ(keyboard_.Activated().size(), 1u);
+    toolkit_.TrayIcons().at(0)->Click();
+    EXPECT_TRUE(MainWindow().Visible());
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+}
+
+}  // namespace
+}  // namespace quorvel
