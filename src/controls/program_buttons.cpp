@@ -10,11 +10,11 @@ void ApplyProgramButtonStyle(TXPBitBtn& button, std::string_view formName,
 }
 
 Font FontOfLayout(const FontSpec& control, const FontSpec& form) {
-    const FontSpec& spec = control.name.empty() ? form : control;
+    const FontSpec& wanted = control.name.empty() ? form : control;
     Font font;
-    if (!spec.name.empty()) font.name = std::string(spec.name);
-    if (spec.height != 0) font.height = spec.height;
-    font.bold = spec.bold;
+    if (!wanted.name.empty()) font.name = std::string(wanted.name);
+    if (wanted.height != 0) font.height = wanted.height;
+    font.bold = wanted.bold;
     return font;
 }
 

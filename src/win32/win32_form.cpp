@@ -232,15 +232,15 @@ std::intptr_t Win32Form::Send(unsigned message, std::uintptr_t wParam, std::intp
 }
 
 HFONT Win32Form::Font(const FontSpec& requested) {
-    const FontSpec& spec = requested.name.empty() ? layout_.font : requested;
+    const FontSpec& wanted = requested.name.empty() ? layout_.font : requested;
     for (const CachedFont& cached : fonts_)
-        if (cached.spec == spec) return static_cast<HFONT>(cached.font.Get());
-    UniqueGdiObject font(CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                     FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        if (cached.fontSpec == wanted) return static_cast<HFONT>(cached.font.Get());
+    UniqueGdiObject font(CreateFontW(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL,
+                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                     Widen(spec.name).c_str()));
+                                     Widen(wanted.name).c_str()));
     auto* handle = static_cast<HFONT>(font.Get());
-    fonts_.push_back({spec, std::move(font)});
+    fonts_.push_back({wanted, std::move(font)});
     return handle;
 }
 

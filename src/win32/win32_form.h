@@ -1,13 +1,12 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <string>
 #include <vector>
 
 #include "base/bitmap.h"
 #include "platform/form.h"
 #include "win32/handles.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -60,7 +59,7 @@ class Win32Form : public Form {
     HWND Hwnd() const { return window_.Get(); }
     Win32Toolkit& Toolkit() const { return toolkit_; }
     const FormLayout& Layout() const { return layout_; }
-    HFONT Font(const FontSpec& font);  // the form's font when the spec names none
+    HFONT Font(const FontSpec& font);  // the form's font when the request names none
     int NextControlId() { return nextControlId_++; }
     void SetHint(HWND control, const std::string& hint);
     void SetBackdrop(const Win32Picture* picture) { backdrop_ = picture; }
@@ -83,7 +82,7 @@ class Win32Form : public Form {
     UniqueWindow window_;
     UniqueWindow tooltip_;
     struct CachedFont {
-        FontSpec spec;
+        FontSpec fontSpec;
         UniqueGdiObject font;
     };
     std::vector<CachedFont> fonts_;

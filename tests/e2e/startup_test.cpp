@@ -22,24 +22,26 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     EXPECT_EQ(*code, 0u);
 }
 
+struct WindowCount {
+    DWORD processId;
+    const wchar_t* caption;
+    int count;
+};
+
+BOOL CALLBACK CountIfMatching(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowCount*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    if (owner == search.processId && std::wstring(text) == search.caption) ++search.count;
+    return TRUE;
+}
+
 // The windows of a process, visible or not, with this caption.
 int CountWindows(DWORD processId, const wchar_t* caption) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* caption;
-        int count;
-    } search{processId, caption, 0};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[64] = {};
-            GetWindowTextW(window, text, 64);
-            if (owner == s.processId && std::wstring(text) == s.caption) ++s.count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowCount search{processId, caption, 0};
+    EnumWindows(CountIfMatching, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 
