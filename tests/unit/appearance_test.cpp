@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include <cstdlib>
 
@@ -13,6 +12,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_text_rasterizer.h"
 #include "fakes/fake_toolkit.h"
+#include "fakes/test_jpeg.h"
 #include "settings/options.h"
 
 namespace quorvel {
@@ -24,37 +24,8 @@ using ::testing::SizeIs;
 constexpr char kFolder[] = "C:\\Quorvel\\";
 constexpr char kOptionsPath[] = "C:\\Quorvel\\Option.ini";
 
-// A real JPEG of one colour.
 std::string EncodeJpeg(int width, int height, int red, int green, int blue) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[std::size_t(x) * 3 + 0] = JSAMPLE(red);
-        row[std::size_t(x) * 3 + 1] = JSAMPLE(green);
-        row[std::size_t(x) * 3 + 2] = JSAMPLE(blue);
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::string bytes(reinterpret_cast<char*>(buffer), size);
-    std::free(buffer);
-    return bytes;
+    return EncodeTestJpeg(width, height, Rgb(red, green, blue));
 }
 
 bool Near(Color a, Color b) {

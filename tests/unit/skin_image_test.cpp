@@ -1,48 +1,19 @@
 #include "skin/skin_image.h"
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "base/error.h"
+#include "fakes/test_jpeg.h"
 
 namespace quorvel {
 namespace {
 
-// A real JPEG made with the same library: left half red, right half blue.
-std::string EncodeTestJpeg(int width, int height) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        const bool left = x < width / 2;
-        row[std::size_t(x) * 3 + 0] = left ? 220 : 10;
-        row[std::size_t(x) * 3 + 1] = 10;
-        row[std::size_t(x) * 3 + 2] = left ? 10 : 220;
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::string bytes(reinterpret_cast<char*>(buffer), size);
-    std::free(buffer);
-    return bytes;
+// Left half red, right half blue.
+std::string RedBlueJpeg(int width, int height) {
+    return EncodeTestJpeg(width, height, Rgb(220, 10, 10), Rgb(10, 10, 220));
 }
 
 void ExpectDecodeError(const std::string& bytes, const std::string& fragment) {
@@ -58,7 +29,7 @@ void ExpectDecodeError(const std::string& bytes, const std::string& fragment) {
 
 TEST(SkinImage, DecodesAtFullSizeWithItsColours) {
     Bitmap picture;
-    DecodeJpeg(EncodeTestJpeg(40, 24), picture);
+    DecodeJpeg(RedBlueJpeg(40, 24), picture);
     ASSERT_EQ(picture.Width(), 40);
     ASSERT_EQ(picture.Height(), 24);
     EXPECT_GT(RedOf(picture.Pixel(5, 5)), 180);
@@ -67,7 +38,7 @@ TEST(SkinImage, DecodesAtFullSizeWithItsColours) {
 }
 
 TEST(SkinImage, DamagedFilesRaiseTheDecodersMessage) {
-    const std::string good = EncodeTestJpeg(64, 64);
+    const std::string good = RedBlueJpeg(64, 64);
     ExpectDecodeError("", "");
     ExpectDecodeError("this is not a picture", "Not a JPEG file");
     ExpectDecodeError(good.substr(0, good.size() / 2), "Premature end of JPEG file");
@@ -75,7 +46,7 @@ TEST(SkinImage, DamagedFilesRaiseTheDecodersMessage) {
 }
 
 TEST(SkinImage, HugePicturesAreRefusedBeforeDecoding) {
-    std::string bytes = EncodeTestJpeg(16, 16);
+    std::string bytes = RedBlueJpeg(16, 16);
     // Patch the frame header (FFC0: length, precision, height, width) to 5000 x 5000.
     const auto frame = bytes.find("\xFF\xC0");
     ASSERT_NE(frame, std::string::npos);
