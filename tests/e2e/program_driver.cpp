@@ -14,6 +14,22 @@ ProgramFolder::ProgramFolder() {
                                          "-" + std::to_string(++counter));
     fs::remove_all(path_);
     fs::copy(fs::path(QUORVEL_DIST_DIR), path_, fs::copy_options::recursive);
+    SetOption(L"PROGRAM", L"INFORMATION_SHOW", L"0");
+    SetOption(L"MESSAGE", L"EXIT_PROGRAM", L"0");
+}
+
+void ProgramFolder::SetOption(const wchar_t* section, const wchar_t* key,
+                              const wchar_t* value) const {
+    const std::wstring file = (path_ / "Option.ini").wstring();
+    if (!WritePrivateProfileStringW(section, key, value, file.c_str()))
+        throw std::runtime_error("cannot write Option.ini");
+}
+
+std::wstring ProgramFolder::Option(const wchar_t* section, const wchar_t* key) const {
+    const std::wstring file = (path_ / "Option.ini").wstring();
+    wchar_t value[512] = {};
+    GetPrivateProfileStringW(section, key, L"", value, 512, file.c_str());
+    return value;
 }
 
 ProgramFolder::~ProgramFolder() {

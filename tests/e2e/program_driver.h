@@ -11,7 +11,9 @@
 namespace quorvel::e2e {
 
 // A fresh program folder: a copy of the staged one in a new temporary folder, removed
-// when the test ends, so every scenario starts from first-install files.
+// when the test ends, so every scenario starts from first-install files. The questions
+// that would stop an unattended start or end (the information box, the exit question) are
+// switched off; a test of them switches them on with SetOption.
 class ProgramFolder {
   public:
     ProgramFolder();
@@ -21,6 +23,9 @@ class ProgramFolder {
 
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path File(const std::string& relative) const { return path_ / relative; }
+    // Writes one value of the options file Option.ini.
+    void SetOption(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
+    std::wstring Option(const wchar_t* section, const wchar_t* key) const;
 
   private:
     std::filesystem::path path_;
