@@ -1,6 +1,10 @@
 #include "app/Main.h"
 
+#include <initializer_list>
+
+#include "app/single_instance.h"
 #include "base/glyphs.h"
+#include "base/window_messages.h"
 #include "hotkeys/HotKey.h"
 #include "settings/Option.h"
 #include "skin/about.h"
@@ -137,7 +141,7 @@ TForm1::TForm1(Toolkit& toolkit)
     Menu1->SetImages(ImageList);
     Tray->SetImages(ImageList);
     Tray->SetImageIndex(0);
-    Tray->SetHint("Quorvel 3.5");
+    Tray->SetHint(kApplicationTitle);
     Tray->SetPopupMenu(Menu1.get());
     Speedbut123->SetGlyph(CloseGlyph());
     SpeedButton->SetGlyph(HelpGlyph());
@@ -151,6 +155,23 @@ void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
     editor_ = &editor;
     options_ = &options;
     about_ = &about;
+    // A dialog, once shown, covers the main window with the fog.
+    for (LayoutForm* dialog : std::initializer_list<LayoutForm*>{&editor, &options, &about})
+        dialog->Window().SetOnShow([this] { Window().Send(kFogMessage, 0, 0); });
+}
+
+ModalResult TForm1::ShowDialog(LayoutForm& dialog) {
+    dialogOpen_ = true;
+    ModalResult result = ModalResult::None;
+    try {
+        result = dialog.ShowModalOver(*this);
+    } catch (...) {
+        dialogOpen_ = false;
+        throw;
+    }
+    dialogOpen_ = false;
+    Window().Send(kFogMessage, 1, 0);
+    return result;
 }
 
 void TForm1::CreateActions() {
@@ -203,19 +224,20 @@ std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintpt
 }
 
 void TForm1::NewDialog() {
-    if (editor_) editor_->ShowModalOver(*this);
+    if (editor_) ShowDialog(*editor_);
 }
 
 void TForm1::ReSaveDialog() {
-    if (editor_) editor_->ShowModalOver(*this);
+    // Its shortcut can arrive before the idle update has disabled it.
+    if (editor_ && List->ItemIndex() >= 0) ShowDialog(*editor_);
 }
 
 void TForm1::OptionDialog() {
-    if (options_) options_->ShowModalOver(*this);
+    if (options_) ShowDialog(*options_);
 }
 
 void TForm1::AboutDialog() {
-    if (about_) about_->ShowModalOver(*this);
+    if (about_) ShowDialog(*about_);
 }
 
 }  // namespace quorvel

@@ -35,6 +35,13 @@ class TForm1 : public LayoutForm {
 
     ActionList& Actions() { return actions_; }
 
+    // True while the editor, the options dialog or the about box is open over the main
+    // window; its picture then stays fogged.
+    bool DialogOpen() const { return dialogOpen_; }
+    // Opens one of the dialogs modally over the main window, with the dialog-open flag set;
+    // as it closes the main window is told to draw its picture again.
+    ModalResult ShowDialog(LayoutForm& dialog);
+
     // Messages the rest of the program answers on the main window (hot keys, background
     // mode); asked before the window's own.
     void SetOnProgramMessage(MessageHandler handler) { onProgramMessage_ = std::move(handler); }
@@ -69,6 +76,7 @@ class TForm1 : public LayoutForm {
 
     ActionList actions_;
     MessageHandler onProgramMessage_;
+    bool dialogOpen_ = false;
     TForm2* editor_ = nullptr;
     TForm3* options_ = nullptr;
     TForm4* about_ = nullptr;

@@ -1,6 +1,12 @@
 #include "app/program.h"
 
+#include "app/first_activation.h"
 #include "app/program_environment.h"
+#include "app/shutdown.h"
+#include "app/single_instance.h"
+#include "app/tray_control.h"
+#include "base/web_pages.h"
+#include "base/window_messages.h"
 #include "hotkeys/combination_store.h"
 #include "hotkeys/dispatch.h"
 #include "lang/language.h"
@@ -8,6 +14,7 @@
 #include "platform/error_report.h"
 #include "settings/options.h"
 #include "settings/profile.h"
+#include "skin/appearance.h"
 
 namespace quorvel {
 
@@ -31,7 +38,17 @@ struct Program::Heart {
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
                      program.form1_.Window(), *program.form1_.Tray,
-                     {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }}) {}
+                     {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }}),
+          appearance(program.form1_, program.form2_, program.form3_, program.form4_, services.files,
+                     options, program.toolkit_.Dialogs(), services.text, programFolder),
+          tray(options, program.toolkit_.Dialogs(),
+               {.leaveBackgroundMode = [this] { dispatcher.OffFonMode(); },
+                .bringToForeground =
+                    [&program] { program.toolkit_.BringApplicationToForeground(); }}),
+          firstActivation(
+              options, program.toolkit_.Dialogs(), services.firstArgument,
+              {.processPendingMessages = [&program] { program.toolkit_.ProcessMessages(); },
+               .enterBackgroundMode = [this] { dispatcher.OnFonMode(); }}) {}
 
     Services& services;
     std::string programFolder;
@@ -43,6 +60,9 @@ struct Program::Heart {
     std::unique_ptr<SystemHotKeys> hotKeys;
     CombinationStore store;
     HotKeyDispatcher dispatcher;
+    Appearance appearance;
+    TrayControl tray;
+    FirstActivation firstActivation;
 };
 
 Program::Program(Toolkit& toolkit, Services* services)
@@ -52,18 +72,23 @@ Program::Program(Toolkit& toolkit, Services* services)
       form3_(toolkit),
       form4_(toolkit),
       captions_(form1_, form2_, form3_, form4_) {
+    toolkit_.SetApplicationTitle(kStartingTitle);
     form1_.AttachDialogs(form2_, form3_, form4_);
     toolkit_.SetOnIdle([this] { form1_.Actions().Update(); });
     if (services) {
         heart_ = std::make_unique<Heart>(*this, *services);
         language_ = &heart_->language;
         ConnectHeart();
+        ConnectShell();
     }
 }
 
 Program::~Program() {
     toolkit_.SetOnIdle({});
     form1_.SetOnProgramMessage({});
+    Form& main = form1_.Window();
+    main.SetOnActivate({});
+    main.SetOnClose({});
 }
 
 CombinationStore* Program::Store() {
@@ -74,22 +99,29 @@ HotKeyDispatcher* Program::Dispatcher() {
     return heart_ ? &heart_->dispatcher : nullptr;
 }
 
+Appearance* Program::Look() {
+    return heart_ ? &heart_->appearance : nullptr;
+}
+
 std::string Program::Text(LanguageText id) const {
     return language_ ? language_->Text(id) : std::string(EntryOf(id).builtIn);
 }
 
+// The combination list and background mode.
 void Program::ConnectHeart() {
     HotKeyDispatcher& dispatcher = heart_->dispatcher;
     CombinationStore& store = heart_->store;
     form1_.SetOnProgramMessage(
-        [&dispatcher](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-            return dispatcher.HandleMessage(message, wParam, lParam);
+        [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+            if (auto result = heart_->dispatcher.HandleMessage(message, wParam, lParam))
+                return result;
+            return HandleShellMessage(message, wParam);
         });
     form1_.Button6->SetOnClick([&dispatcher] { dispatcher.OnFonMode(); });
-    form1_.Tray->SetOnClick([&dispatcher] { dispatcher.OffFonMode(); });
-    form1_.Menu1->SetOnClick("N1", [&dispatcher] { dispatcher.OffFonMode(); });
     form1_.List->SetOnClick([&store] { store.ListClick(); });
     form1_.Actions().SetHandler("DeleteDialog", [this] {
+        // Its shortcut can arrive before the idle update has disabled it.
+        if (form1_.List->ItemIndex() < 0) return;
         if (heart_->options.Read(option::kDeleteHotKey)) {
             const ModalResult answer =
                 toolkit_.Dialogs().Show({.type = DialogType::Confirm,
@@ -101,30 +133,74 @@ void Program::ConnectHeart() {
     });
 }
 
+// The tray icon and its menu, the web links, the first activation and the exit question.
+void Program::ConnectShell() {
+    TrayControl& tray = heart_->tray;
+    auto question = [this] { return Text(LanguageText::kMsgDisableFoneModes); };
+    form1_.Tray->SetOnClick([&tray, question] { tray.Click(question()); });
+    form1_.Tray->SetOnDoubleClick([this, &tray, question] {
+        if (form1_.Menu1->Enabled("N1")) tray.ShowMainWindow(question());
+    });
+    form1_.Menu1->SetOnClick("N1", [&tray, question] { tray.ShowMainWindow(question()); });
+    form1_.Menu1->SetOnClick("N7", [this] { OpenPage(kDocumentationPageAddress); });
+    form1_.Menu1->SetOnClick("N10", [this] { OpenPage(kHomePageAddress); });
+    form1_.SpeedButton->SetOnClick([this] { OpenPage(kDocumentationPageAddress); });
+
+    heart_->appearance.HoldMainPictureWhile([this] { return form1_.DialogOpen(); });
+    Form& main = form1_.Window();
+    main.SetOnActivate(
+        [this] { heart_->firstActivation.Activated(heart_->language.InformationText()); });
+    main.SetOnClose([this] {
+        return ConfirmExit(heart_->options, toolkit_.Dialogs(),
+                           Text(LanguageText::kMsgExitProgram));
+    });
+}
+
+std::optional<std::intptr_t> Program::HandleShellMessage(unsigned message, std::uintptr_t wParam) {
+    if (message != kFogMessage) return std::nullopt;
+    if (wParam == 0)
+        heart_->appearance.FogMainPicture();
+    else
+        heart_->appearance.MyForm();
+    return 0;
+}
+
+void Program::OpenPage(std::string_view address) {
+    if (heart_->services.shell)
+        heart_->services.shell->Open(form1_.Window().Handle(), std::string(address));
+}
+
 int Program::Run() {
-    // An error in the steps stops them; it is reported and the program goes on.
-    if (language_) RunReportingErrors(toolkit_.Dialogs(), [this] { StartLanguage(); });
-    if (heart_) RunReportingErrors(toolkit_.Dialogs(), [this] { StartHeart(); });
-    form1_.Window().Show();
+    // An error stops the step sequence it happens in; it is reported and the program goes on.
+    RunReportingErrors(toolkit_.Dialogs(), [this] { CreateMainWindow(); });
+    RunReportingErrors(toolkit_.Dialogs(), [this] { Start(); });
+    toolkit_.SetApplicationTitle(kApplicationTitle);
     return toolkit_.Run(form1_.Window());
 }
 
-void Program::StartHeart() {
-    heart_->store.EnsureListFile();
-    heart_->store.LoadList();
-    heart_->store.SelectEntry(0);
+// What happens as the main window is created: the language the options name, the skin,
+// the window's shape, then the language's captions.
+void Program::CreateMainWindow() {
+    if (language_) language_->TakeLanguageFromOptions();
+    if (heart_) heart_->appearance.Start();
+    if (language_) language_->ApplyLanguageTexts();
 }
 
-void Program::StartLanguage() {
-    // As the main window is created: the language the options name, and its texts.
-    language_->TakeLanguageFromOptions();
-    language_->ApplyLanguageTexts();
-    // The start sequence: a missing file falls back to the built-in language before
-    // anything else; the language is applied once the rest is loaded.
-    language_->CheckLanguageFile([this](const std::string& text) {
-        toolkit_.Dialogs().Show({.type = DialogType::Plain, .text = text});
-    });
-    language_->LoadLanguage(captions_);
+// The start sequence: a missing language file falls back to the built-in language before
+// anything else. The language is applied before the combination list is loaded, so the
+// first entry's hint and any message about the list are in that language.
+void Program::Start() {
+    if (language_) {
+        language_->CheckLanguageFile([this](const std::string& text) {
+            toolkit_.Dialogs().Show({.type = DialogType::Plain, .text = text});
+        });
+        language_->LoadLanguage(captions_);
+    }
+    if (heart_) {
+        heart_->store.EnsureListFile();
+        heart_->store.LoadList();
+        heart_->store.SelectEntry(0);
+    }
 }
 
 }  // namespace quorvel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "app/Main.h"
 #include "app/services.h"
@@ -12,6 +15,7 @@
 
 namespace quorvel {
 
+class Appearance;
 class Language;
 class CombinationStore;
 class HotKeyDispatcher;
@@ -30,10 +34,11 @@ class Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The language the program shows; its start-up steps run at the start of Run.
+    // The language the program shows when it has no services of its own.
     void SetLanguage(Language& language) { language_ = &language; }
 
-    // Shows the main window and runs until it has closed; returns the exit code.
+    // Runs the start-up (the main window's creation steps, then Start), shows the main
+    // window and runs until it has closed; returns the exit code.
     int Run();
 
     TForm1& Form1() { return form1_; }
@@ -46,12 +51,16 @@ class Program {
     // Null without services.
     CombinationStore* Store();
     HotKeyDispatcher* Dispatcher();
+    Appearance* Look();
 
   private:
     struct Heart;
-    void StartLanguage();
-    void StartHeart();
+    void CreateMainWindow();
+    void Start();
     void ConnectHeart();
+    void ConnectShell();
+    std::optional<std::intptr_t> HandleShellMessage(unsigned message, std::uintptr_t wParam);
+    void OpenPage(std::string_view address);
     std::string Text(LanguageText id) const;
 
     Toolkit& toolkit_;

@@ -9,7 +9,9 @@
 #include "platform/key_names.h"
 #include "platform/keyboard.h"
 #include "platform/module_loader.h"
+#include "platform/shell.h"
 #include "platform/system_hot_keys.h"
+#include "platform/text_rasterizer.h"
 
 namespace quorvel {
 
@@ -23,6 +25,12 @@ struct Services {
     FocusKeeper& focus;
     std::function<std::unique_ptr<SystemHotKeys>(std::uintptr_t mainWindow)> createHotKeys;
     std::string programFile;
+    // The first command-line argument ("AUTO" from the autorun entry), or empty.
+    std::string firstArgument;
+    // Opens the web pages; without it the links do nothing.
+    Shell* shell = nullptr;
+    // Draws the title on the pictures; without it text is left out.
+    TextRasterizer* text = nullptr;
 };
 
 }  // namespace quorvel

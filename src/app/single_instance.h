@@ -1,14 +1,15 @@
 #pragma once
 
+#include "base/window_messages.h"
 #include "platform/single_instance.h"
 
 namespace quorvel {
 
 inline constexpr char kInstanceEventName[] = "RIVAVIZE3";
 inline constexpr char kApplicationTitle[] = "Quorvel 3.5";
+// The application title while the program starts: a second start does not find it yet.
+inline constexpr char kStartingTitle[] = "Quorvel started ...";
 inline constexpr char kMainWindowCaption[] = "ZORIZED3";
-// Asks the main window to enter (WParam 0) or leave (WParam 1) background mode.
-inline constexpr unsigned kBackgroundModeMessage = 0x486;
 
 // True when this is the first instance: it goes on to create its windows. Otherwise the
 // running instance is brought forward and told to leave background mode, and the caller

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "base/window_messages.h"
 #include "hotkeys/combination_store.h"
 #include "hotkeys/shortcut_text.h"
 #include "platform/form.h"
@@ -13,11 +14,6 @@
 
 namespace quorvel {
 
-constexpr unsigned kHotKeyMessage = 0x312;
-// WParam 0 enters background mode, anything else leaves it (a second instance sends 1).
-constexpr unsigned kBackgroundModeMessage = 0x486;
-// Sent by action modules: offer to enter background mode again.
-constexpr unsigned kOfferBackgroundMessage = 0x487;
 // The hot key that cancels a confirmation request: Esc with no modifier.
 constexpr int kCancelHotKeyId = 0;
 constexpr unsigned kEscapeKey = 0x1B;

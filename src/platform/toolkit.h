@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -53,7 +54,15 @@ class Toolkit {
     // the main window updates its actions' enabled states here.
     virtual void SetOnIdle(std::function<void()> handler) = 0;
 
-    // Runs the message loop until `mainForm` has closed; returns the exit code.
+    // The title of the program as a whole, as other programs (a second start of this one)
+    // find it; the program never shows a window of its own for it.
+    virtual void SetApplicationTitle(const std::string& title) = 0;
+    // Makes the program the foreground one, so a question asked now gets the keyboard.
+    virtual void BringApplicationToForeground() = 0;
+    // Handles the messages already waiting (windows get painted), then returns.
+    virtual void ProcessMessages() = 0;
+
+    // Shows `mainForm` and runs the message loop until it has closed; returns the exit code.
     virtual int Run(Form& mainForm) = 0;
 };
 

@@ -70,7 +70,7 @@ void Appearance::Start() {
     main.SetClientSize({skin_.Width(), skin_.Height()});
     main.SetRegion(WindowShapeOf(skin_));
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
-    MyForm();
+    DrawMainPicture();
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
 
     for (Window& window : windows_) {
@@ -88,6 +88,15 @@ void Appearance::LoadSkin(const std::string& path) {
 }
 
 void Appearance::MyForm() {
+    if (mainPictureHeld_ && mainPictureHeld_()) return;
+    DrawMainPicture();
+}
+
+void Appearance::FogMainPicture() {
+    FogPicture(windows_[kMain]);
+}
+
+void Appearance::DrawMainPicture() {
     Window& main = windows_[kMain];
     Bitmap picture = skin_;
     Canvas canvas(picture, text_);
@@ -157,7 +166,7 @@ void Appearance::ChangeSkin(const std::string& name,
     Window& options = windows_[kOptions];
     options.image->SetImage(skin_);
     options.form->Window().SetRegion(shape);
-    MyForm();
+    DrawMainPicture();
     const Size size{skin_.Width(), skin_.Height()};
     options.form->Window().SetClientSize(size);
     for (WindowIndex index : {kMain, kEditor, kAbout})

@@ -38,8 +38,12 @@ class Appearance {
     // file then names it. `redrawOptionsPage` draws the options dialog's page again.
     void ChangeSkin(const std::string& name, const std::function<void()>& redrawOptionsPage = {});
 
-    // The main window's picture: the skin with the program's title.
+    // The main window's picture: the skin with the program's title; nothing while `held`
+    // says so (a dialog is open over the main window and keeps it fogged).
     void MyForm();
+    void HoldMainPictureWhile(std::function<bool()> held) { mainPictureHeld_ = std::move(held); }
+    // The fog over the main window's picture (nothing while the fog is switched off).
+    void FogMainPicture();
 
     const Bitmap& Skin() const { return skin_; }
     const FogRect& Fog() const { return fog_; }
@@ -55,6 +59,7 @@ class Appearance {
     };
 
     void LoadSkin(const std::string& path);
+    void DrawMainPicture();
     void ActivateApp(Window& window, bool active);
     void Redraw(Window& window);
     void BeforeShow(Window& window);
@@ -73,6 +78,7 @@ class Appearance {
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;
     std::function<void()> redrawOptionsPage_;
+    std::function<bool()> mainPictureHeld_;
 };
 
 // The title the main window shows on its picture, and where.

@@ -1,12 +1,11 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
+#include <shellapi.h>
+
 #include <string>
 
 #include "app/program.h"
 #include "app/single_instance.h"
 #include "platform/error_report.h"
-#include "settings/options.h"
-#include "settings/profile.h"
-#include "skin/appearance.h"
 #include "win32/gdi_text_rasterizer.h"
 #include "win32/module_loader.h"
 #include "win32/system_keyboard.h"
@@ -14,6 +13,7 @@
 #include "win32/win32_file_system.h"
 #include "win32/win32_instance_system.h"
 #include "win32/win32_key_names.h"
+#include "win32/win32_shell.h"
 #include "win32/win32_system_hot_keys.h"
 #include "win32/win32_toolkit.h"
 #include "win32/windows_api.h"
@@ -32,6 +32,16 @@ std::string ProgramFile() {
     }
 }
 
+// The first command-line argument, or empty: only it is looked at ("AUTO" from autorun).
+std::string FirstArgument() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments) return {};
+    std::string first = count > 1 ? quorvel::win32::Narrow(arguments[1]) : std::string();
+    LocalFree(arguments);
+    return first;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -44,6 +54,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32KeyNames keyNames;
     quorvel::win32::ModuleLoaderWin32 modules;
     quorvel::win32::Win32FocusKeeper focus;
+    quorvel::win32::Win32Shell shell;
+    quorvel::win32::GdiTextRasterizer text;
     quorvel::Services services{
         .files = files,
         .keyNames = keyNames,
@@ -53,18 +65,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
             return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
         },
-        .programFile = ProgramFile()};
+        .programFile = ProgramFile(),
+        .firstArgument = FirstArgument(),
+        .shell = &shell,
+        .text = &text};
     try {
         quorvel::Program program(toolkit, &services);
-        // The skin is loaded once the windows exist and before any is shown.
-        const std::string folder = quorvel::ProgramFolderOf(services.programFile);
-        quorvel::Profile profile(files);
-        const quorvel::Options options(profile, folder);
-        quorvel::win32::GdiTextRasterizer text;
-        quorvel::Appearance appearance(program.Form1(), program.Form2(), program.Form3(),
-                                       program.Form4(), files, options, toolkit.Dialogs(), &text,
-                                       folder);
-        appearance.Start();
         return program.Run();
     } catch (const std::exception& error) {
         // The windows could not be made: say why rather than vanish.

@@ -42,7 +42,8 @@ Win32Form& AsWin32(Form& form) {
 
 }  // namespace
 
-Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), dialogs_(*this) {
+Win32Toolkit::Win32Toolkit(HINSTANCE instance)
+    : instance_(instance), application_(instance), dialogs_(*this) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_HOTKEY_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
@@ -110,8 +111,30 @@ std::unique_ptr<Timer> Win32Toolkit::CreateTimer(int intervalMilliseconds) {
     return std::make_unique<Win32Timer>(*this, intervalMilliseconds);
 }
 
+void Win32Toolkit::SetApplicationTitle(const std::string& title) {
+    application_.SetTitle(title);
+}
+
+void Win32Toolkit::BringApplicationToForeground() {
+    SetForegroundWindow(mainWindow_ && IsWindowVisible(mainWindow_) ? mainWindow_
+                                                                    : application_.Handle());
+}
+
+void Win32Toolkit::ProcessMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(int(message.wParam));  // for the loop that owns the request
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
 int Win32Toolkit::Run(Form& mainForm) {
     mainWindow_ = AsWin32(mainForm).Hwnd();
+    // Shown inside the loop's care, so what its first activation opens has an owner.
+    mainForm.Show();
     int exitCode = 0;
     MSG message;
     // The main window's closing posts the quit request; its code is the program's.

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/toolkit.h"
+#include "win32/application_window.h"
 #include "win32/win32_message_dialogs.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -38,6 +38,9 @@ class Win32Toolkit : public Toolkit {
     std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
     MessageDialogs& Dialogs() override { return dialogs_; }
     void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
+    void SetApplicationTitle(const std::string& title) override;
+    void BringApplicationToForeground() override;
+    void ProcessMessages() override;
     int Run(Form& mainForm) override;
 
     // --- for the windows and controls of this folder ---
@@ -57,6 +60,7 @@ class Win32Toolkit : public Toolkit {
     bool TakeShortcut(const MSG& message);
 
     HINSTANCE instance_;
+    ApplicationWindow application_;
     Win32MessageDialogs dialogs_;
     std::function<void()> onIdle_;
     HWND mainWindow_ = nullptr;

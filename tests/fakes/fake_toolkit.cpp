@@ -287,6 +287,7 @@ std::unique_ptr<Timer> FakeToolkit::CreateTimer(int intervalMilliseconds) {
 
 int FakeToolkit::Run(Form& main) {
     mainForm = &dynamic_cast<FakeForm&>(main);
+    main.Show();
     Idle();
     return 0;
 }

@@ -239,6 +239,9 @@ class FakeToolkit : public Toolkit {
     std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
     MessageDialogs& Dialogs() override { return dialogs; }
     void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
+    void SetApplicationTitle(const std::string& title) override { titles.push_back(title); }
+    void BringApplicationToForeground() override { ++foregroundRequests; }
+    void ProcessMessages() override { ++messagePumps; }
     int Run(Form& mainForm) override;
 
     // The program is idle (the real loop calls this whenever its queue is empty).
@@ -255,6 +258,9 @@ class FakeToolkit : public Toolkit {
     FakeMessageDialogs dialogs;
     FakeForm* mainForm = nullptr;      // what Run was given
     std::vector<std::string> created;  // form and control names in creation order
+    std::vector<std::string> titles;   // every application title, in order
+    int foregroundRequests = 0;
+    int messagePumps = 0;
 
   private:
     friend class FakeForm;

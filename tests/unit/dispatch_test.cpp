@@ -201,6 +201,7 @@ TEST_F(DispatchTest, TheMinimiseButtonAndTheTrayIconSwitchModes) {
     toolkit_.GetForm("TForm1").Get<FakePushButton>("Button6").Click();
     EXPECT_FALSE(MainWindow().Visible());
     EXPECT_EQ(keyboard_.Activated().size(), 1u);
+    toolkit_.dialogs.Answer(ModalResult::Yes);  // leaving background mode is asked about
     toolkit_.TrayIcons().at(0)->Click();
     EXPECT_TRUE(MainWindow().Visible());
     EXPECT_THAT(hotKeys_->registered, IsEmpty());

@@ -1,0 +1,17 @@
+#pragma once
+
+// The window messages the main window answers, in one place: other programs (a second
+// start, action modules) and the program's own dialogs send them by number.
+namespace quorvel {
+
+// The system's hot-key message.
+inline constexpr unsigned kHotKeyMessage = 0x312;
+// WParam 0 fogs the main window's picture, anything else draws it again with the title;
+// the dialogs send it as they open and close.
+inline constexpr unsigned kFogMessage = 0x485;
+// WParam 0 enters background mode, anything else leaves it (a second start sends 1).
+inline constexpr unsigned kBackgroundModeMessage = 0x486;
+// Sent by action modules: offer to enter background mode again.
+inline constexpr unsigned kOfferBackgroundMessage = 0x487;
+
+}  // namespace quorvel
