@@ -1,6 +1,4 @@
 // The program's entry: the toolkit over the Windows user interface and the program on it.
-#include <shellapi.h>
-
 #include <string>
 
 #include "app/program.h"
@@ -16,7 +14,10 @@
 #include "win32/win32_shell.h"
 #include "win32/win32_system_hot_keys.h"
 #include "win32/win32_toolkit.h"
+// clang-format off
 #include "win32/windows_api.h"
+#include <shellapi.h>
+// clang-format on
 
 namespace {
 

@@ -90,8 +90,13 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             toolkit_.Guard([this] { Close(); });
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) Fire(onActivate_);
+            // The handler may hide the window or open a dialog: it runs once the system
+            // has finished activating, not in the middle of the show that activates.
+            if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window_.Get(), kActivatedMessage, 0, 0);
             break;
+        case kActivatedMessage:
+            Fire(onActivate_);
+            return 0;
         case WM_ACTIVATEAPP:
             if (onActivateApp_) toolkit_.Guard([&] { onActivateApp_(wParam != 0); });
             return 0;

@@ -19,6 +19,8 @@ class Win32Picture;
 class Win32Form : public Form {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelForm";
+    // Posted to itself on activation; the activation handler runs when it arrives.
+    static constexpr UINT kActivatedMessage = WM_APP + 0x40;
     static void Register(HINSTANCE instance);
 
     Win32Form(Win32Toolkit& toolkit, const FormLayout& layout);

@@ -30,11 +30,11 @@ class HeartTest : public ::testing::Test {
         files_.AddFile(
             kOptions,
             "[PROGRAM]\r\nFILE_LANGUAGE=STANDART LANGUAGE\r\nENABLE_ALL_HOT_KEY=-1\r\n"
-            "FILE_SKIN=Blue.jpg\r\n"
-            "[MESSAGE]\r\nDISABLE_FONE_MODES=-1\r\nDELETE_HOT_KEY=0\r\n"
+            "FILE_SKIN=Blue.jpg\r\nINFORMATION_SHOW=0\r\n"
+            "[MESSAGE]\r\nDISABLE_FONE_MODES=-1\r\nDELETE_HOT_KEY=0\r\nEXIT_PROGRAM=0\r\n"
             "[MODULES]\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE=0\r\nFASTOPEN=0\r\n"
             "[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
-        files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeTestJpeg(202, 183, Rgb(40, 80, 160)));
+        files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeTestJpeg(202, 183, Rgb(40, 80, 160), Rgb(200, 210, 220)));
         files_.AddFile(kRecorder, "");
         loader_.Add(kRecorder, "Recorder");
         program_ = std::make_unique<Program>(toolkit_, &services_);

@@ -1,0 +1,27 @@
+#pragma once
+
+// Finding the real program's windows, controls and menus from the test process.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/layout.h"
+
+namespace quorvel::e2e {
+
+std::wstring ClassOf(HWND window);
+RECT WindowRect(HWND window);
+
+// The child control whose rectangle (in the window's client coordinates) is the layout's.
+HWND ControlAt(HWND window, const ControlLayout& layout);
+const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name);
+
+// The program's popup menus on the screen (a submenu is a window of its own).
+std::vector<HWND> VisibleMenus(DWORD processId);
+
+// A hidden or visible top-level window of the process with this class, or null.
+HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className);
+
+}  // namespace quorvel::e2e
