@@ -202,23 +202,16 @@ class StyledControlStatesTest : public ::testing::Test {
     HWND ButtonWindow() { return dynamic_cast<Win32PushButton&>(*button).Hwnd(); }
     HWND BoxWindow() { return dynamic_cast<Win32CheckBox&>(*box).Hwnd(); }
     TXPCheckBox& BoxCore() { return dynamic_cast<Win32CheckBox&>(*box).Core(); }
-    void Settle() {
-        PumpUntil(
-            toolkit, [] { return false; }, std::chrono::milliseconds(100));
-    }
     void Pump(std::chrono::milliseconds time) {
         PumpUntil(
             toolkit, [] { return false; }, time);
     }
+    void Settle() { Pump(std::chrono::milliseconds(100)); }
 
-    // The middle of a control on the screen; `dx` moves off the caption.
-    POINT ScreenPointOf(HWND control, int x, int y) {
+    // Moves the mouse pointer over the control's client point.
+    void PointAt(HWND control, int x, int y) {
         POINT at{x, y};
         ClientToScreen(control, &at);
-        return at;
-    }
-    void PointAt(HWND control, int x, int y) {
-        const POINT at = ScreenPointOf(control, x, y);
         MoveMouse(at);
         POINT now{};
         GetCursorPos(&now);
