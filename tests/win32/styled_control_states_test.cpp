@@ -147,13 +147,22 @@ void LeftButton(bool down) {
     SendInput(1, &input, sizeof input);
 }
 
-void SpaceBar(bool down) {
+void Key(WORD key, bool down) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = VK_SPACE;
-    input.ki.wScan = WORD(MapVirtualKeyW(VK_SPACE, MAPVK_VK_TO_VSC));
+    input.ki.wVk = key;
+    input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
     SendInput(1, &input, sizeof input);
+}
+
+void SpaceBar(bool down) {
+    Key(VK_SPACE, down);
+}
+
+void PressTab() {
+    Key(VK_TAB, true);
+    Key(VK_TAB, false);
 }
 
 // Far from the window, which stands in the middle of the screen.
@@ -283,8 +292,9 @@ class StyledControlStatesTest : public ::testing::Test {
 TEST_F(StyledControlStatesTest, TheButtonAtRestAndWithTheFocusMark) {
     SetFocus(BoxWindow());
     ExpectShows(ButtonWindow(), ExpectedButton({}), "button_normal");
-    SetFocus(ButtonWindow());
+    PressTab();  // the button follows the check box, the last tab stop
     ExpectShows(ButtonWindow(), ExpectedButton({.focused = true}), "button_focused");
+    EXPECT_EQ(GetFocus(), ButtonWindow());
 }
 
 TEST_F(StyledControlStatesTest, TheMouseOverTheButtonGivesItTheHotRingUntilItLeaves) {
@@ -409,8 +419,10 @@ TEST_F(StyledControlStatesTest, AReleaseOutsideTheCheckBoxStillEndsItsPress) {
 }
 
 TEST_F(StyledControlStatesTest, TheFocusedCheckBoxFramesItsCaption) {
-    SetFocus(BoxWindow());
+    SetFocus(ButtonWindow());
+    PressTab();
     ExpectShows(BoxWindow(), ExpectedBox({.focused = true}), "box_focused");
+    EXPECT_EQ(GetFocus(), BoxWindow());
 }
 
 TEST_F(StyledControlStatesTest, ADisabledCheckBoxShowsGreyMarksOnAWhiteBox) {
