@@ -74,6 +74,10 @@ Bitmap Win32CheckBox::Render() {
     return face;
 }
 
+void Win32CheckBox::ReleaseHeldMouse(WPARAM buttonsStillDown) {
+    if (!(buttonsStillDown & (MK_LBUTTON | MK_RBUTTON)) && GetCapture() == Hwnd()) ReleaseCapture();
+}
+
 void Win32CheckBox::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
@@ -112,17 +116,24 @@ std::optional<LRESULT> Win32CheckBox::OnWindowMessage(UINT message, WPARAM wPara
             tracking_ = false;
             core_.MouseLeave();
             return 0;
+        // The control keeps the mouse while a button is held, so a release after the
+        // pointer was dragged off still ends the press.
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
+            SetCapture(Hwnd());
             core_.MouseDown(XPMouseButton::kLeft);
             return 0;
         case WM_LBUTTONUP:
+            ReleaseHeldMouse(wParam);
             core_.MouseUp(XPMouseButton::kLeft);
             return 0;
         case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            SetCapture(Hwnd());
             core_.MouseDown(XPMouseButton::kRight);
             return 0;
         case WM_RBUTTONUP:
+            ReleaseHeldMouse(wParam);
             core_.MouseUp(XPMouseButton::kRight);
             return 0;
         case BM_CLICK:

@@ -32,6 +32,8 @@ class Win32CheckBox : public Win32Control<CheckBox>, private XPCheckBoxOwner {
     void Raise(XPCheckBoxEvent event) override;
 
     void Paint();
+    // Gives the mouse back once no button is held on the control any more.
+    void ReleaseHeldMouse(WPARAM buttonsStillDown);
     static unsigned Modifiers();
 
     TXPCheckBox core_;

@@ -1,6 +1,6 @@
-// The gradient push button and the flat check box as real windows: they paint the core
-// controls over the window's picture, repaint on hover, click with the space bar, and the
-// check box's bitmap resources are the core's pictures.
+// The gradient push button and the flat check box as real windows: they click with the
+// space bar and the mouse, and the check box's bitmap resources are the core's pictures.
+// (What they show in each state is checked in styled_control_states_test.cpp.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,11 +8,8 @@
 #include <fstream>
 
 #include "base/bmp_file.h"
-#include "base/canvas.h"
-#include "controls/program_buttons.h"
 #include "gui_test_support.h"
 #include "win32/check_box_resources.h"
-#include "win32/gdi_text_rasterizer.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_form.h"
 #include "win32/win32_push_button.h"
@@ -75,39 +72,6 @@ class StyledControlsTest : public ::testing::Test {
     std::unique_ptr<CheckBox> box;
     int clicks = 0;
 };
-
-TEST_F(StyledControlsTest, TheButtonShowsTheCoreRenderingOverThePicture) {
-    // The same button drawn by the core alone, over the same picture.
-    TXPBitBtn core;
-    core.SetSize(89, 25);
-    core.SetCaption("Create");
-    core.SetFont(FontOfLayout({}, kLayout.font));
-    ApplyProgramButtonStyle(core, "TForm1", "Button1");
-    core.SetColorExternalFrameLeftTop(Rgb(40, 90, 160));
-    core.SetColorExternalFrameRightBottom(Rgb(40, 90, 160));
-    Bitmap expected(89, 25, Rgb(40, 90, 160));
-    GdiTextRasterizer text;
-    Canvas canvas(expected, &text);
-    core.Paint(canvas, {});
-    Settle();
-    for (const auto [x, y] :
-         {std::pair{0, 0}, {1, 1}, {2, 2}, {44, 3}, {44, 12}, {44, 21}, {88, 24}, {87, 23}}) {
-        const Color want = expected.Pixel(x, y);
-        EXPECT_EQ(ShownPixel(ButtonWindow(), x, y), COLORREF(want)) << x << "," << y;
-    }
-}
-
-TEST_F(StyledControlsTest, HoveringRepaintsTheButtonWithItsHotRing) {
-    Settle();
-    const COLORREF before = ShownPixel(ButtonWindow(), 2, 12);
-    PostMessageW(ButtonWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 12));
-    Settle();
-    const COLORREF hot = ShownPixel(ButtonWindow(), 2, 12);
-    EXPECT_NE(hot, before) << "the hot ring was not drawn";
-    PostMessageW(ButtonWindow(), WM_MOUSELEAVE, 0, 0);
-    Settle();
-    EXPECT_EQ(ShownPixel(ButtonWindow(), 2, 12), before);
-}
 
 TEST_F(StyledControlsTest, TheSpaceBarPressesOnDownAndClicksOnRelease) {
     SetFocus(ButtonWindow());
