@@ -165,6 +165,12 @@ TEST_F(FourWindowsTest, MainWindowShowsItsControlsWhereTheLayoutPutsThem) {
     EXPECT_EQ(r.bottom - r.top, 183);
     EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    // The title "Quorvel" is drawn in black on the skin at (37, 2); the skin has no black.
+    int titlePixels = 0;
+    for (int y = 2; y < 16; ++y)
+        for (int x = 37; x < 90; ++x) titlePixels += ScreenPixel(r.left + x, r.top + y) == 0;
+    EXPECT_GT(titlePixels, 20) << "no title on the picture";
+    for (int x = 120; x < 150; ++x) EXPECT_NE(ScreenPixel(r.left + x, r.top + 8), 0u);
     SaveScreenshot("main_window");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
