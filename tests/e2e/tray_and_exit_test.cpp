@@ -65,6 +65,17 @@ class TrayAndExitTest : public ::testing::Test {
         for (UINT message : mouse) PostMessageW(tray, kTrayNotification, 0, LPARAM(message));
     }
     void Click() { Tray({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
+    // Opens the tray menu with a right click and picks its n-th item by the keyboard:
+    // Show main window, Setting, Quorvel to Web, About, Exit (separators are skipped).
+    void ChooseFromTrayMenu(int n) {
+        Tray({WM_RBUTTONUP});
+        std::vector<HWND> menus;
+        ASSERT_TRUE(WaitUntil([&] {
+            return !(menus = VisibleMenus(program_->ProcessId())).empty();
+        })) << "the tray menu did not open";
+        for (int i = 0; i < n; ++i) PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 0);
+    }
     HWND WaitForBox(const wchar_t* caption) {
         HWND box = nullptr;
         WaitUntil([&] { return (box = FindProgramWindow(program_->ProcessId(), caption)); });
@@ -138,6 +149,10 @@ TEST_F(TrayAndExitTest, TrayClicksFollowFastOpenAndTheQuestionAboutLeaving) {
     Tray({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s))
         << "a double click did not show the window";
+    EnterBackground();
+    ChooseFromTrayMenu(1);  // Show main window
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s))
+        << "Show main window did not show the window";
 
     // The question: Cancel stays in background mode, with the combinations working.
     folder_.SetOption(L"TRAY", L"FASTOPEN", L"0");
@@ -170,17 +185,7 @@ TEST_F(TrayAndExitTest, TheMinimiseButtonHidesAndExitFromTheTrayMenuAsksFirst) {
     PostMessageW(minimise, BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main_); }, 5s));
 
-    auto chooseExit = [&] {
-        Tray({WM_RBUTTONUP});
-        std::vector<HWND> menus;
-        ASSERT_TRUE(WaitUntil([&] {
-            return !(menus = VisibleMenus(program_->ProcessId())).empty();
-        })) << "the tray menu did not open";
-        // Show main window, Setting, Quorvel to Web, About, Exit: separators are skipped.
-        for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
-            PostMessageW(menus[0], WM_KEYDOWN, key, 0);
-    };
-    chooseExit();
+    ChooseFromTrayMenu(5);  // Exit
     HWND box = WaitForBox(L"Warning");
     ASSERT_NE(box, nullptr) << "no exit question";
     SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
@@ -188,7 +193,7 @@ TEST_F(TrayAndExitTest, TheMinimiseButtonHidesAndExitFromTheTrayMenuAsksFirst) {
     EXPECT_TRUE(program_->Running());
     EXPECT_FALSE(IsWindowVisible(main_));  // still in background mode
 
-    chooseExit();
+    ChooseFromTrayMenu(5);  // Exit
     box = WaitForBox(L"Warning");
     ASSERT_NE(box, nullptr);
     SendMessageW(box, WM_COMMAND, IDYES, 0);
