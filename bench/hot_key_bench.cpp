@@ -209,7 +209,7 @@ HWND StartProgram(const ProgramFolder& folder, std::optional<RunningProgram>& pr
 
 void PrintRow(const char* what, const Phase& phase) {
     if (phase.milliseconds.empty()) throw std::runtime_error("no press arrived");
-    std::printf("  %-44s median %7.3f ms | p99 %7.3f ms | %zu presses, %d lost\n", what,
+    std::printf("  %-47s median %7.3f ms | p99 %7.3f ms | %zu presses, %d lost\n", what,
                 Median(phase.milliseconds), Percentile99(phase.milliseconds),
                 phase.milliseconds.size(), phase.lost);
 }
@@ -255,7 +255,7 @@ int RunBenchmark() {
         kStoredCombinations, kPlugins, kRounds, kPressesPerRound);
     PrintRow("quorvel.exe: SendInput -> module Execute", quorvel);
     PrintRow("floor: SendInput -> WM_HOTKEY of a bare window", floor);
-    std::printf("  %-44s median %6.1fx    | p99 %6.1fx\n", "ratio",
+    std::printf("  %-47s median %6.1fx    | p99 %6.1fx\n", "ratio",
                 Median(quorvel.milliseconds) / Median(floor.milliseconds),
                 Percentile99(quorvel.milliseconds) / Percentile99(floor.milliseconds));
     return 0;

@@ -237,7 +237,11 @@ TEST_F(HotKeysTest, ABuiltInActionRunsInActionsDllWithItsNumber) {
     run.erase(run.begin(), run.begin() + std::ptrdiff_t(before));
     ASSERT_EQ(run.size(), 4u);
     EXPECT_EQ(run[0], "builtin: attach");
-    EXPECT_EQ(run[1].rfind("builtin: ExpansionI(", 0), 0u) << run[1];
+    const std::string at = folder_.Path().string() + "\\";
+    const std::string places = "builtin: ExpansionI(\"" + at + "quorvel.exe\",\"" + at + "\",\"" +
+                               at + "PLUGIN\\\",\"" + at + "LANGUAGE\\\",\"" + at +
+                               "Option.ini\",\"" + at + "DATA\\BASE.INI\",";
+    EXPECT_EQ(run[1].rfind(places, 0), 0u) << run[1];
     EXPECT_NE(run[1].find(",0," + main + ","), std::string::npos) << run[1];
     EXPECT_EQ(run[3], "builtin: detach");
 }
