@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -319,6 +320,69 @@ TEST_F(HotKeysTest, EscPressedTwiceQuicklyEndsTheRequestQuietly) {
     Press(VK_ESCAPE);
     EXPECT_TRUE(WaitForNoBox(L"Warning"));
     EXPECT_TRUE(ExecutesAfter(0).empty());
+}
+
+// Polls like WaitUntil while this thread's windows keep answering: the program attaches
+// to this thread's input to note and restore its focus.
+bool PumpUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    return WaitUntil(
+        [&] {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            return condition();
+        },
+        timeout);
+}
+
+// A window of this process with two edit boxes, the second one focused.
+class FocusedWindow {
+  public:
+    FocusedWindow() {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"QuorvelFocusTest";
+        RegisterClassExW(&windowClass);
+        top_ =
+            CreateWindowExW(0, L"QuorvelFocusTest", L"Focus test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            100, 100, 320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, top_,
+                        nullptr, windowClass.hInstance, nullptr);
+        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 200, 24,
+                                top_, nullptr, windowClass.hInstance, nullptr);
+        SetForegroundWindow(top_);
+        SetFocus(edit_);
+    }
+    ~FocusedWindow() { DestroyWindow(top_); }
+    HWND Top() const { return top_; }
+    HWND Edit() const { return edit_; }
+
+  private:
+    HWND top_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+TEST_F(HotKeysTest, AfterTheRequestTheFocusIsBackWhereItWas) {
+    Start({{"Ctrl+Alt+Q", true, true}});
+    EnterBackground();
+    FocusedWindow window;
+    ASSERT_TRUE(PumpUntil(
+        [&] { return GetForegroundWindow() == window.Top() && GetFocus() == window.Edit(); }));
+
+    Press('Q', {VK_CONTROL, VK_MENU});
+    ASSERT_TRUE(
+        PumpUntil([&] { return FindProgramWindow(program_->ProcessId(), L"Warning") != nullptr; }));
+    Press(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil(
+        [&] { return FindProgramWindow(program_->ProcessId(), L"Warning") == nullptr; }, 3s));
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == window.Edit(); }, 3s))
+        << "foreground " << GetForegroundWindow() << " (ours " << window.Top() << "), focus "
+        << GetFocus() << " (edit " << window.Edit() << ")";
 }
 
 }  // namespace
