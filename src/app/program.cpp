@@ -48,7 +48,9 @@ struct Program::Heart {
           firstActivation(
               options, program.toolkit_.Dialogs(), services.firstArgument,
               {.processPendingMessages = [&program] { program.toolkit_.ProcessMessages(); },
-               .enterBackgroundMode = [this] { dispatcher.OnFonMode(); }}) {}
+               .enterBackgroundMode = [this] { dispatcher.OnFonMode(); }}) {
+        environment.SetSkinSource([this]() -> const Bitmap& { return appearance.Skin(); });
+    }
 
     Services& services;
     std::string programFolder;

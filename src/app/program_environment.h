@@ -30,8 +30,10 @@ class ProgramEnvironment : public ModuleHostEnvironment {
     std::string ProgramFolder() override { return programFolder_; }
     std::string PluginFolder() override { return quorvel::PluginFolder(options_, programFolder_); }
     std::string CombinationListFile() override { return programFolder_ + "DATA\\BASE.INI"; }
-    std::string SkinFile() override { return options_.Read(option::kFileSkin); }
-    const Bitmap& SkinBitmap() override { return skin_; }
+    std::string SkinFile() override { return programFolder_ + options_.Read(option::kFileSkin); }
+    const Bitmap& SkinBitmap() override { return skin_ ? skin_() : noSkin_; }
+    // Where the skin the windows wear comes from (it is loaded after this is made).
+    void SetSkinSource(std::function<const Bitmap&()> skin) { skin_ = std::move(skin); }
     std::string LanguageDisplayName() override { return language_.DisplayName(); }
     std::string NoActionWord() override { return language_.Text(LanguageText::kVariablesNo); }
     std::string ReadCombinationValue(int number, const std::string& key) override {
@@ -40,7 +42,8 @@ class ProgramEnvironment : public ModuleHostEnvironment {
     NativeHandle MainWindow() override { return main_.Handle(); }
     NativeHandle EditorWindow() override { return editor_.Handle(); }
     NativeHandle OptionsWindow() override { return optionsWindow_.Handle(); }
-    // The main window stands for the application: the program has no hidden owner window.
+    // The main window stands for the application: it owns the dialogs and the task-bar
+    // button (the hidden title window only carries the program's title).
     NativeHandle ApplicationWindow() override { return main_.Handle(); }
 
   private:
@@ -52,7 +55,8 @@ class ProgramEnvironment : public ModuleHostEnvironment {
     Form& main_;
     Form& editor_;
     Form& optionsWindow_;
-    Bitmap skin_;
+    std::function<const Bitmap&()> skin_;
+    Bitmap noSkin_;
 };
 
 }  // namespace quorvel

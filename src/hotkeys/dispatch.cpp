@@ -80,6 +80,10 @@ void HotKeyDispatcher::OnHotKey(int id) {
             Run(id);
         return;
     }
+    // Esc belongs to a request only; one that arrives after the request ended (pressed
+    // twice quickly, both presses queued before the first one released Esc) is no
+    // combination and must not be looked up as one.
+    if (id == kCancelHotKeyId) return;
     if (!options_.Read(option::kEnableAllHotKey)) {
         UnregisterAllCombinations();
         return;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/Main.h"
+#include "hot_key_driver.h"
 #include "program_driver.h"
 #include "window_search.h"
 
@@ -20,12 +21,6 @@ constexpr UINT kBackgroundMessage = 0x486;
 // What the shell sends the program's tray icon window about the mouse on the icon.
 constexpr UINT kTrayNotification = WM_APP + 1;
 constexpr const wchar_t* kFormClass = L"QuorvelForm";
-
-bool CanRegister(UINT modifiers, UINT key) {
-    if (!RegisterHotKey(nullptr, 0x7100, modifiers, key)) return false;
-    UnregisterHotKey(nullptr, 0x7100);
-    return true;
-}
 
 class TrayAndExitTest : public ::testing::Test {
   protected:

@@ -69,6 +69,17 @@
 #define HAS_EXPANSION_I
 #define HAS_EXECUTE
 #define EXECUTE_RUNS_MESSAGE_LOOP
+#elif defined(SHAPE_TIMING)
+/* For timing a press: only Execute is logged, stamped with the performance counter read
+ * as Execute begins (the counter is the same in every process). The other calls stay
+ * silent so their file writes do not add to the time measured. */
+#define TAG "timing"
+#define INFORMATION "Timed action"
+#define HAS_EXPANSION_A
+#define HAS_EXPANSION_I
+#define HAS_EXECUTE
+#define LOG_EXECUTE_ONLY
+#define STAMP_EXECUTE
 #else
 #error "define one SHAPE_*"
 #endif
@@ -143,7 +154,14 @@ static void End(void) {
     CloseHandle(file);
 }
 
+#ifdef LOG_EXECUTE_ONLY
+static const int logOtherCalls_ = 0;
+#else
+static const int logOtherCalls_ = 1;
+#endif
+
 static void Log(const char* call) {
+    if (!logOtherCalls_) return;
     Begin(call);
     End();
 }
@@ -163,6 +181,7 @@ const char* QUORVEL_CALL Information(void) {
 
 #ifdef HAS_EXPANSION_A
 void QUORVEL_CALL ExpansionA(const char* languageName) {
+    if (!logOtherCalls_) return;
     Begin("ExpansionA(");
     PutText(languageName);
     Put(")");
@@ -212,6 +231,7 @@ void QUORVEL_CALL ExpansionB(HBITMAP skin, int32_t editorLeft, int32_t editorTop
 void QUORVEL_CALL ExpansionI(TExpansionI record) {
     const uintptr_t* slot = &record.programFile;
     int i;
+    if (!logOtherCalls_) return;
     Begin("ExpansionI(");
     for (i = 0; i < 12; ++i) {
         if (i > 0) Put(",");
@@ -324,8 +344,16 @@ int32_t QUORVEL_CALL Execute(const char* hotKey, const char* command, HWND mainW
 }
 #else
 int32_t QUORVEL_CALL Execute(const char* hotKey, const char* command, HWND mainWindow) {
+#ifdef STAMP_EXECUTE
+    LARGE_INTEGER entered;
+    QueryPerformanceCounter(&entered);
+#endif
     LogExecute(hotKey, command, mainWindow);
     Put(")");
+#ifdef STAMP_EXECUTE
+    Put(" at ");
+    PutNumber((unsigned long long)entered.QuadPart);
+#endif
     End();
 #ifdef EXECUTE_RUNS_MESSAGE_LOOP
     RunMessageLoop();

@@ -128,6 +128,27 @@ TEST_F(DispatchTest, EscDuringTheRequestRunsNothingAndFreesEsc) {
     EXPECT_THAT(Executes(), IsEmpty());
 }
 
+// Esc pressed twice in quick succession: the second press was already on its way as the
+// first one ended the request.
+TEST_F(DispatchTest, AnEscThatArrivesAfterTheRequestHasEndedDoesNothing) {
+    EnterBackground();
+    toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
+        Press(kCancelHotKeyId);
+        return ModalResult::Yes;
+    });
+    Press(2);
+    Press(kCancelHotKeyId);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), IsEmpty());
+    EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
+    EXPECT_THAT(Executes(), IsEmpty());
+    EXPECT_EQ(hotKeys_->registered.size(), 3u);
+    // Also with the master switch off: the combinations stay registered.
+    SetOption("PROGRAM", "ENABLE_ALL_HOT_KEY", false);
+    Press(kCancelHotKeyId);
+    EXPECT_EQ(hotKeys_->registered.size(), 3u);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), IsEmpty());
+}
+
 TEST_F(DispatchTest, AnotherCombinationDuringTheRequestRunsWithoutItsOwnQuestion) {
     StoreCombination(5, "F9", true, true);
     EnterBackground();

@@ -183,6 +183,16 @@ TEST_F(ProgramShellTest, AnOpenDialogKeepsTheMainPictureFoggedUntilItCloses) {
     EXPECT_TRUE(program_->Form1().Image1->Image() == clear);
 }
 
+TEST_F(ProgramShellTest, ModulesAreToldTheFullPathOfTheSkin) {
+    StoreCombination(1, "F5");
+    Restart("");
+    StartAndActivate();
+    EnterBackground();
+    Press(1);
+    ASSERT_EQ(Executes().size(), 1u);
+    EXPECT_EQ(loader_.lastRecord.skinFile, "C:\\Quorvel\\Blue.jpg");
+}
+
 TEST_F(ProgramShellTest, DeleteAndUpdateShortcutsDoNothingWithoutASelection) {
     StoreCombination(1, "F5");
     Restart("");

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace quorvel::e2e {
+
+// One stored combination as a test writes it into DATA\BASE.INI; its command text is
+// "cmd" followed by its number.
+struct Combination {
+    std::string hotKey;
+    bool checked = true;
+    bool warning = false;
+    std::string plugin = "rec.dll";
+};
+
+// The whole combination list file for these combinations, numbered from 1.
+std::string ListFile(const std::vector<Combination>& combinations);
+
+void WriteTextFile(const std::filesystem::path& path, const std::string& text);
+
+// One key pressed and released with its modifiers around it, in one SendInput call;
+// every modifier is released first.
+void Press(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// Whether this process could take the key combination, i.e. nobody holds it.
+bool CanRegister(UINT modifiers, UINT key);
+
+}  // namespace quorvel::e2e
