@@ -93,7 +93,7 @@ class HotKeysTest : public ::testing::Test {
 };
 
 TEST_F(HotKeysTest, APressRunsTheBoundActionOnceAndShiftCountsAsPartOfTheKey) {
-    Start({{"Ctrl+Alt+Q"}, {"Shift+W"}, {"Ctrl+Alt+E", false}});
+    Start({{"Ctrl+Alt+Q"}, {"Shift+W"}, {"Ctrl+Alt+E", false}, {"F9"}});
     EnterBackground();
     // The switched-off combination was never taken from the system.
     EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, 'E'));
@@ -105,6 +105,10 @@ TEST_F(HotKeysTest, APressRunsTheBoundActionOnceAndShiftCountsAsPartOfTheKey) {
     Press('W', {VK_SHIFT});
     EXPECT_EQ(ExecutesAfter(2),
               (std::vector<std::string>{Run(1, "Ctrl+Alt+Q"), Run(2, "Shift+W")}));
+    // A key alone, with no modifier.
+    Press(VK_F9);
+    EXPECT_EQ(ExecutesAfter(3),
+              (std::vector<std::string>{Run(1, "Ctrl+Alt+Q"), Run(2, "Shift+W"), Run(4, "F9")}));
 }
 
 TEST_F(HotKeysTest, LeavingBackgroundModeReleasesEveryCombination) {
