@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/toolkit.h"
+#include "win32/program_images.h"
 #include "win32/win32_message_dialogs.h"
 
 namespace quorvel::win32 {
@@ -36,6 +37,8 @@ class Win32Toolkit : public Toolkit {
     std::unique_ptr<PopupMenu> CreatePopupMenu(Form& owner, const MenuLayout& layout) override;
     std::unique_ptr<TrayIcon> CreateTrayIcon() override;
     std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
+    std::vector<Bitmap> ProgramImageList() override;
+    std::vector<Bitmap> TrayAnimationFrames() override;
     MessageDialogs& Dialogs() override { return dialogs_; }
     void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
     int Run(Form& mainForm) override;
@@ -51,6 +54,9 @@ class Win32Toolkit : public Toolkit {
     HWND MainWindow() const { return mainWindow_; }
     // The window a modal window or dialog opened now belongs to.
     HWND ModalOwner() const;
+    // The program's own icon of a picture from ProgramImageList or TrayAnimationFrames
+    // (soft edges intact); null for any other picture. Owned by the toolkit.
+    HICON ProgramIconOf(const Bitmap& picture) { return images_.IconOf(picture); }
 
   private:
     void Dispatch(MSG& message);
@@ -58,6 +64,7 @@ class Win32Toolkit : public Toolkit {
 
     HINSTANCE instance_;
     Win32MessageDialogs dialogs_;
+    ProgramImages images_;
     std::function<void()> onIdle_;
     HWND mainWindow_ = nullptr;
 };
