@@ -1,11 +1,10 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <vector>
 
 #include "base/bitmap.h"
 #include "win32/handles.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +8,7 @@
 #include "platform/layout.h"
 #include "platform/menu.h"
 #include "win32/handles.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
