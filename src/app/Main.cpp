@@ -84,22 +84,6 @@ constexpr MenuItemLayout kMenu2Items[] = {
     {.name = "N13", .caption = "Закрыть"},
 };
 
-// A round picture of one colour with a darker rim, on the transparent colour.
-Bitmap Disc(Color color) {
-    constexpr int kSize = 16;
-    Bitmap image(kSize, kSize, kGlyphTransparent);
-    const Color rim = Rgb(RedOf(color) / 2, GreenOf(color) / 2, BlueOf(color) / 2);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const int dx = 2 * x + 1 - kSize, dy = 2 * y + 1 - kSize;
-            const int distance = dx * dx + dy * dy;
-            if (distance <= 13 * 13) image.SetPixel(x, y, color);
-            if (distance > 11 * 11 && distance <= 15 * 15) image.SetPixel(x, y, rim);
-        }
-    }
-    return image;
-}
-
 }  // namespace
 
 const FormLayout kForm1Layout{.name = "TForm1",
@@ -110,14 +94,6 @@ const FormLayout kForm1Layout{.name = "TForm1",
                               .controls = kForm1Controls};
 const MenuLayout kMenu1Layout{.name = "Menu1", .items = kMenu1Items};
 const MenuLayout kMenu2Layout{.name = "Menu2", .items = kMenu2Items};
-
-// Until the program's own drawings exist, each image is a disc of its own colour: normal,
-// disc present, no disc, setting, web, exit, (unused), web page, about.
-std::vector<Bitmap> MainImageList() {
-    return {Disc(Rgb(40, 90, 200)),  Disc(Rgb(40, 170, 60)),  Disc(Rgb(150, 150, 150)),
-            Disc(Rgb(230, 140, 30)), Disc(Rgb(30, 160, 170)), Disc(Rgb(200, 40, 40)),
-            Disc(Rgb(140, 60, 170)), Disc(Rgb(90, 200, 210)), Disc(Rgb(30, 40, 120))};
-}
 
 TForm1::TForm1(Toolkit& toolkit)
     : LayoutForm(toolkit, kForm1Layout),
@@ -131,7 +107,7 @@ TForm1::TForm1(Toolkit& toolkit)
       Button4(Bind<PushButton>("Button4")),
       Button5(Bind<PushButton>("Button5")),
       Button6(Bind<PushButton>("Button6")),
-      ImageList(MainImageList()),
+      ImageList(toolkit.ProgramImageList()),
       Menu1(toolkit.CreatePopupMenu(Window(), kMenu1Layout)),
       Menu2(toolkit.CreatePopupMenu(Window(), kMenu2Layout)),
       Tray(toolkit.CreateTrayIcon()),
@@ -140,6 +116,7 @@ TForm1::TForm1(Toolkit& toolkit)
     AddMenu(*Menu2);
     Menu1->SetImages(ImageList);
     Tray->SetImages(ImageList);
+    Tray->SetAnimationImages(toolkit.TrayAnimationFrames());
     Tray->SetImageIndex(0);
     Tray->SetHint(kApplicationTitle);
     Tray->SetPopupMenu(Menu1.get());

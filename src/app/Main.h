@@ -82,7 +82,4 @@ class TForm1 : public LayoutForm {
     TForm4* about_ = nullptr;
 };
 
-// The pictures of the main window's image list (tray icon and menu images).
-std::vector<Bitmap> MainImageList();
-
 }  // namespace quorvel

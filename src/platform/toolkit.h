@@ -3,7 +3,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "base/bitmap.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/layout.h"
@@ -47,6 +49,13 @@ class Toolkit {
     virtual std::unique_ptr<TrayIcon> CreateTrayIcon() = 0;
     // A disabled timer.
     virtual std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) = 0;
+
+    // The pictures the program carries: the main window's image list (by index: program,
+    // disc present, no disc, setting, web, exit, help, web page, about) and the tray
+    // icon's animation frames. Transparent parts are kGlyphTransparent. Empty when the
+    // program carries none.
+    virtual std::vector<Bitmap> ProgramImageList() = 0;
+    virtual std::vector<Bitmap> TrayAnimationFrames() = 0;
 
     virtual MessageDialogs& Dialogs() = 0;
 

@@ -7,6 +7,7 @@
 #include "win32/text_conversion.h"
 #include "win32/win32_control.h"
 #include "win32/win32_picture.h"
+#include "win32/win32_popup_menu.h"
 #include "win32/win32_toolkit.h"
 #include "win32/window_region.h"
 
@@ -31,7 +32,7 @@ void Win32Form::Register(HINSTANCE instance) {
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = LoadIconW(instance, L"APP_ICON");
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
@@ -80,8 +81,13 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (auto* control = Win32ControlCore::FromHandle(reinterpret_cast<HWND>(lParam)))
                 control->OnCommand(HIWORD(wParam));
             return 0;
+        case WM_MEASUREITEM:  // the popup menus are drawn by the program
+            if (Win32PopupMenu::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+                return TRUE;
+            break;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_MENU) return Win32PopupMenu::DrawItem(item) ? TRUE : FALSE;
             if (auto* control = Win32ControlCore::FromHandle(item.hwndItem))
                 return control->OnDrawItem(item);
             return FALSE;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/xp_bit_btn.h"
+#include "platform/controls.h"
 #include "win32/bitmap_conversion.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_form.h"
@@ -13,10 +15,42 @@ namespace {
 
 constexpr UINT kFirstId = 1;
 
+// The menus alive now, so that an owner window can tell their items from any other.
+std::vector<const Win32PopupMenu*>& LiveMenus() {
+    static std::vector<const Win32PopupMenu*> menus;
+    return menus;
+}
+
+UniqueGdiObject MenuFont(bool bold) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    LOGFONTW font{};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        font = metrics.lfMenuFont;
+    else
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    if (bold) font.lfWeight = FW_BOLD;
+    return UniqueGdiObject(CreateFontIndirectW(&font));
+}
+
+UINT TextFormat(bool hidePrefix) {
+    return DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS |
+           (hidePrefix ? DT_HIDEPREFIX : 0);
+}
+
+RECT ToRect(const PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 }  // namespace
 
 Win32PopupMenu::Win32PopupMenu(Win32Form& owner, const MenuLayout& layout)
-    : owner_(owner), menu_(CreatePopupMenu()) {
+    : owner_(owner),
+      colors_(FlatMenuColors::Of(TXPBitBtn{})),
+      background_(CreateSolidBrush(colors_.face)),
+      font_(MenuFont(false)),
+      boldFont_(MenuFont(true)),
+      menu_(CreatePopupMenu()) {
     // Submenus first, so their items can be appended wherever the layout lists them.
     std::vector<std::pair<std::string_view, HMENU>> submenus;
     for (const MenuItemLayout& item : layout.items)
@@ -30,27 +64,62 @@ Win32PopupMenu::Win32PopupMenu(Win32Form& owner, const MenuLayout& layout)
         return nullptr;
     };
 
+    items_.reserve(layout.items.size());
     UINT id = kFirstId;
     for (const MenuItemLayout& item : layout.items) {
         HMENU container = item.parent.empty() ? menu_.Get() : submenuOf(item.parent);
-        items_.push_back({&item, container, id, std::string(item.caption), item.imageIndex, {}});
-        const std::wstring caption = Widen(item.caption);
-        if (item.separator) {
-            AppendMenuW(container, MF_SEPARATOR, id, nullptr);
-        } else if (HMENU submenu = submenuOf(item.name)) {
-            AppendMenuW(container, MF_POPUP | MF_STRING, UINT_PTR(submenu), caption.c_str());
-        } else {
-            AppendMenuW(container, MF_STRING, id, caption.c_str());
-        }
-        if (item.isDefault) SetMenuDefaultItem(container, id, FALSE);
-        ++id;
+        items_.push_back({&item,
+                          container,
+                          submenuOf(item.name),
+                          id++,
+                          std::string(item.caption),
+                          item.imageIndex,
+                          {}});
+        Append(items_.back());
     }
+
+    // The margins around the items in the items' colour, in the submenus too.
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+    info.hbrBack = static_cast<HBRUSH>(background_.Get());
+    SetMenuInfo(menu_.Get(), &info);
+    LiveMenus().push_back(this);
+}
+
+Win32PopupMenu::~Win32PopupMenu() {
+    std::erase(LiveMenus(), this);
+}
+
+// Owner-drawn, with the caption kept as the item's text (for the keyboard and for readers
+// of the menu) and the item's address as its data.
+void Win32PopupMenu::Append(Item& item) {
+    std::wstring caption = Widen(item.caption);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STRING;
+    info.fType = MFT_OWNERDRAW | (item.layout->separator ? MFT_SEPARATOR : 0);
+    info.wID = item.id;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+    info.dwTypeData = caption.data();
+    if (item.submenu) {
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = item.submenu;
+    }
+    InsertMenuItemW(item.container, GetMenuItemCount(item.container), TRUE, &info);
+    if (item.layout->isDefault) SetMenuDefaultItem(item.container, item.id, FALSE);
 }
 
 int Win32PopupMenu::Find(std::string_view name) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (items_[i].layout->name == name) return int(i);
     return -1;
+}
+
+const Win32PopupMenu::Item* Win32PopupMenu::ItemOf(ULONG_PTR itemData) const {
+    for (const Item& item : items_)
+        if (reinterpret_cast<ULONG_PTR>(&item) == itemData) return &item;
+    return nullptr;
 }
 
 // Items are addressed by position within their menu: a submenu item has no command id.
@@ -104,9 +173,7 @@ int Win32PopupMenu::ImageIndex(std::string_view name) const {
 
 void Win32PopupMenu::SetImageIndex(std::string_view name, int imageIndex) {
     const int index = Find(name);
-    if (index < 0) return;
-    items_[std::size_t(index)].imageIndex = imageIndex;
-    ShowImage(items_[std::size_t(index)]);
+    if (index >= 0) items_[std::size_t(index)].imageIndex = imageIndex;
 }
 
 void Win32PopupMenu::SetOnClick(std::string_view name, std::function<void()> handler) {
@@ -114,22 +181,104 @@ void Win32PopupMenu::SetOnClick(std::string_view name, std::function<void()> han
     if (index >= 0) items_[std::size_t(index)].onClick = std::move(handler);
 }
 
+// The program's own pictures are shown as their alpha icons; others with their transparent
+// colour see-through.
 void Win32PopupMenu::SetImages(const std::vector<Bitmap>& images) {
-    images_.clear();
-    for (const Bitmap& image : images)
-        images_.push_back(AlphaBitmapFromBitmap(image, kGlyphTransparent));
-    for (const Item& item : items_) ShowImage(item);
+    pictures_.clear();
+    for (const Bitmap& image : images) {
+        Picture picture;
+        if (HICON own = owner_.Toolkit().ProgramIconOf(image))
+            picture.normal.Reset(CopyIcon(own));
+        else
+            picture.normal = IconFromBitmap(image, kGlyphTransparent);
+        picture.grayed = IconFromBitmap(GrayedPicture(image, kGlyphTransparent), kGlyphTransparent);
+        pictures_.push_back(std::move(picture));
+    }
 }
 
-void Win32PopupMenu::ShowImage(const Item& item) {
-    if (item.layout->separator) return;
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP;
-    const bool shown = item.imageIndex >= 0 && std::size_t(item.imageIndex) < images_.size();
-    info.hbmpItem =
-        shown ? static_cast<HBITMAP>(images_[std::size_t(item.imageIndex)].Get()) : nullptr;
-    SetMenuItemInfoW(item.container, PositionOf(item), TRUE, &info);
+const Win32PopupMenu::Picture* Win32PopupMenu::PictureOf(const Item& item) const {
+    if (item.layout->separator || item.imageIndex < 0 ||
+        std::size_t(item.imageIndex) >= pictures_.size())
+        return nullptr;
+    return &pictures_[std::size_t(item.imageIndex)];
+}
+
+bool Win32PopupMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
+    if (measure.CtlType != ODT_MENU) return false;
+    for (const Win32PopupMenu* menu : LiveMenus()) {
+        if (const Item* item = menu->ItemOf(measure.itemData)) {
+            const Size size = menu->Measure(*item);
+            measure.itemWidth = UINT(size.width);
+            measure.itemHeight = UINT(size.height);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Win32PopupMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
+    if (draw.CtlType != ODT_MENU) return false;
+    for (const Win32PopupMenu* menu : LiveMenus()) {
+        if (const Item* item = menu->ItemOf(draw.itemData)) {
+            menu->Draw(*item, draw);
+            return true;
+        }
+    }
+    return false;
+}
+
+Size Win32PopupMenu::Measure(const Item& item) const {
+    Size text;
+    if (!item.layout->separator) {
+        WindowDc screen(nullptr);
+        HGDIOBJ old =
+            SelectObject(screen.Get(), (item.layout->isDefault ? boldFont_ : font_).Get());
+        const std::wstring caption = Widen(item.caption);
+        RECT r{0, 0, 0, 0};
+        DrawTextW(screen.Get(), caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+        SelectObject(screen.Get(), old);
+        text = {r.right - r.left, r.bottom - r.top};
+    }
+    return FlatMenuItemSize({.separator = item.layout->separator}, text);
+}
+
+void Win32PopupMenu::Draw(const Item& item, const DRAWITEMSTRUCT& draw) const {
+    const Picture* picture = PictureOf(item);
+    const FlatMenuItem state{
+        .separator = item.layout->separator,
+        .isDefault = item.layout->isDefault,
+        .enabled = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) == 0,
+        .selected = (draw.itemState & ODS_SELECTED) != 0,
+        .hasImage = picture != nullptr,
+        .hasSubmenu = item.submenu != nullptr,
+    };
+    const RECT& r = draw.rcItem;
+    const FlatMenuPaint paint =
+        PlanFlatMenuItem(state, {r.left, r.top, r.right, r.bottom}, colors_);
+
+    HDC dc = draw.hDC;
+    const int saved = SaveDC(dc);
+    auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    for (const FlatMenuPaint::Fill& fill : paint.fills) {
+        SetDCBrushColor(dc, fill.color);
+        const RECT area = ToRect(fill.rect);
+        FillRect(dc, &area, brush);
+    }
+    if (picture && !paint.image.IsEmpty())
+        DrawIconEx(dc, paint.image.left, paint.image.top,
+                   (paint.imageGrayed ? picture->grayed : picture->normal).Get(),
+                   paint.image.Width(), paint.image.Height(), 0, nullptr, DI_NORMAL);
+    if (!paint.text.IsEmpty()) {
+        SelectObject(dc, (paint.bold ? boldFont_ : font_).Get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, paint.textColor);
+        const std::wstring caption = Widen(item.caption);
+        RECT area = ToRect(paint.text);
+        DrawTextW(dc, caption.c_str(), -1, &area, TextFormat((draw.itemState & ODS_NOACCEL) != 0));
+    }
+    RestoreDC(dc, saved);
+    // The system draws its own arrow over a submenu item once this returns: keep it out.
+    if (!paint.arrowColumn.IsEmpty()) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void Win32PopupMenu::Popup(Point at) {

@@ -43,7 +43,7 @@ Win32Form& AsWin32(Form& form) {
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance)
-    : instance_(instance), application_(instance), dialogs_(*this) {
+    : instance_(instance), application_(instance), dialogs_(*this), images_(instance) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_HOTKEY_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
@@ -105,6 +105,24 @@ std::unique_ptr<PopupMenu> Win32Toolkit::CreatePopupMenu(Form& owner, const Menu
 
 std::unique_ptr<TrayIcon> Win32Toolkit::CreateTrayIcon() {
     return std::make_unique<Win32TrayIcon>(*this);
+}
+
+namespace {
+
+std::vector<Bitmap> PicturesOf(const std::vector<ProgramImage>& images) {
+    std::vector<Bitmap> pictures;
+    for (const ProgramImage& image : images) pictures.push_back(image.picture);
+    return pictures;
+}
+
+}  // namespace
+
+std::vector<Bitmap> Win32Toolkit::ProgramImageList() {
+    return PicturesOf(images_.ImageList());
+}
+
+std::vector<Bitmap> Win32Toolkit::TrayAnimationFrames() {
+    return PicturesOf(images_.AnimationFrames());
 }
 
 std::unique_ptr<Timer> Win32Toolkit::CreateTimer(int intervalMilliseconds) {

@@ -6,6 +6,7 @@
 
 #include "platform/toolkit.h"
 #include "win32/application_window.h"
+#include "win32/program_images.h"
 #include "win32/win32_message_dialogs.h"
 #include "win32/windows_api.h"
 
@@ -36,6 +37,8 @@ class Win32Toolkit : public Toolkit {
     std::unique_ptr<PopupMenu> CreatePopupMenu(Form& owner, const MenuLayout& layout) override;
     std::unique_ptr<TrayIcon> CreateTrayIcon() override;
     std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
+    std::vector<Bitmap> ProgramImageList() override;
+    std::vector<Bitmap> TrayAnimationFrames() override;
     MessageDialogs& Dialogs() override { return dialogs_; }
     void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
     void SetApplicationTitle(const std::string& title) override;
@@ -54,6 +57,9 @@ class Win32Toolkit : public Toolkit {
     HWND MainWindow() const { return mainWindow_; }
     // The window a modal window or dialog opened now belongs to.
     HWND ModalOwner() const;
+    // The program's own icon of a picture from ProgramImageList or TrayAnimationFrames
+    // (soft edges intact); null for any other picture. Owned by the toolkit.
+    HICON ProgramIconOf(const Bitmap& picture) { return images_.IconOf(picture); }
 
   private:
     void Dispatch(MSG& message);
@@ -62,6 +68,7 @@ class Win32Toolkit : public Toolkit {
     HINSTANCE instance_;
     ApplicationWindow application_;
     Win32MessageDialogs dialogs_;
+    ProgramImages images_;
     std::function<void()> onIdle_;
     HWND mainWindow_ = nullptr;
 };

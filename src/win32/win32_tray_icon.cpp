@@ -10,14 +10,20 @@ namespace quorvel::win32 {
 
 namespace {
 
-constexpr UINT kIconId = 1;
 constexpr UINT kCallbackMessage = WM_APP + 1;
 constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kAnimationInterval = 150;
 
-std::vector<UniqueIcon> Icons(const std::vector<Bitmap>& images) {
+// The program's own pictures keep their alpha icons (no keyed fringe on a dark task bar);
+// any other picture becomes an icon with its transparent colour see-through.
+std::vector<UniqueIcon> Icons(Win32Toolkit& toolkit, const std::vector<Bitmap>& images) {
     std::vector<UniqueIcon> icons;
-    for (const Bitmap& image : images) icons.push_back(IconFromBitmap(image, kGlyphTransparent));
+    for (const Bitmap& image : images) {
+        if (HICON own = toolkit.ProgramIconOf(image))
+            icons.emplace_back(CopyIcon(own));
+        else
+            icons.push_back(IconFromBitmap(image, kGlyphTransparent));
+    }
     return icons;
 }
 
@@ -36,6 +42,10 @@ Win32TrayIcon::Win32TrayIcon(Win32Toolkit& toolkit)
     : toolkit_(toolkit), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     window_.Reset(CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   toolkit.Instance(), this));
+    // The task bar announces its restart from a process that may run with less rights than
+    // the program (which runs as an administrator to write the autorun key): let it in.
+    if (window_ && taskbarCreated_)
+        ChangeWindowMessageFilterEx(window_.Get(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
 }
 
 Win32TrayIcon::~Win32TrayIcon() {
@@ -126,7 +136,7 @@ void Win32TrayIcon::SetActive(bool active) {
 }
 
 void Win32TrayIcon::SetImages(const std::vector<Bitmap>& images) {
-    icons_ = Icons(images);
+    icons_ = Icons(toolkit_, images);
     if (active_) Notify(NIM_MODIFY);
 }
 
@@ -136,7 +146,7 @@ void Win32TrayIcon::SetImageIndex(int index) {
 }
 
 void Win32TrayIcon::SetAnimationImages(const std::vector<Bitmap>& images) {
-    frames_ = Icons(images);
+    frames_ = Icons(toolkit_, images);
     frame_ = 0;
 }
 

@@ -20,6 +20,7 @@ class Win32Toolkit;
 class Win32TrayIcon : public TrayIcon {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelTrayIcon";
+    static constexpr UINT kIconId = 1;  // with Hwnd(), names the icon to the shell
     static void Register(HINSTANCE instance);
 
     explicit Win32TrayIcon(Win32Toolkit& toolkit);

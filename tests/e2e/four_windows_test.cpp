@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "controls/flat_menu.h"
+#include "controls/xp_bit_btn.h"
 #include "hotkeys/HotKey.h"
 #include "program_driver.h"
 #include "screen_capture.h"
@@ -110,6 +112,38 @@ std::vector<HWND> VisibleMenus(DWORD processId) {
     return search.found;
 }
 
+Color ShotPixel(const Screenshot& shot, int x, int y) {
+    if (x < 0 || y < 0 || x >= shot.width || y >= shot.height) return kBlack;
+    const std::size_t at = (std::size_t(y) * std::size_t(shot.width) + std::size_t(x)) * 3;
+    return Rgb(shot.rgb[at], shot.rgb[at + 1], shot.rgb[at + 2]);
+}
+
+// The flat look of an open menu on the screen: the image column's colour runs down its left
+// side beside each item that is not selected, and one item is framed in the selection
+// colour across the menu's width (the longest run of that colour on one row).
+struct FlatLook {
+    int columnRun = 0;
+    int frameRun = 0;
+};
+
+FlatLook FlatLookOf(const Screenshot& shot, const RECT& menu, const FlatMenuColors& colors) {
+    FlatLook look;
+    for (int x = menu.left; x < menu.left + 40; ++x) {
+        int count = 0;
+        for (int y = menu.top; y < menu.bottom; ++y)
+            count += ShotPixel(shot, x, y) == colors.imageColumn;
+        look.columnRun = std::max(look.columnRun, count);
+    }
+    for (int y = menu.top; y < menu.bottom; ++y) {
+        int run = 0;
+        for (int x = menu.left; x < menu.right; ++x) {
+            run = ShotPixel(shot, x, y) == colors.selectedFrame ? run + 1 : 0;
+            look.frameRun = std::max(look.frameRun, run);
+        }
+    }
+    return look;
+}
+
 class FourWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -191,7 +225,8 @@ TEST_F(FourWindowsTest, EachDialogOpensExactlyOverTheMainWindowWithItsControls) 
         {"Button1", &kForm2Layout, "HotKey", L"msctls_hotkey32", "Button2", "editor", 150, 45,
          true},
         {"Button4", &kForm3Layout, "C1", L"QuorvelCheckBox", "Button2", "options", 50, 60, false},
-        {"Button5", &kForm4Layout, "XPBitBtn1", L"QuorvelButton", "XPBitBtn1", "about", 50, 60, false},
+        {"Button5", &kForm4Layout, "XPBitBtn1", L"QuorvelButton", "XPBitBtn1", "about", 50, 60,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.screenshot);
@@ -231,6 +266,16 @@ TEST_F(FourWindowsTest, TheMenusShowTheirCyrillicCaptions) {
     EXPECT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).size() == 2; }))
         << "the submenu did not open";
     SaveScreenshot("menu_tray");
+    // Both menus are drawn flat: the tray menu with "Quorvel to Web" selected, the submenu
+    // with its first item selected.
+    const Screenshot shot = CaptureScreen();
+    const FlatMenuColors colors = FlatMenuColors::Of(TXPBitBtn{});
+    for (HWND menu : VisibleMenus(program.ProcessId())) {
+        const RECT box = WindowRect(menu);
+        const FlatLook look = FlatLookOf(shot, box, colors);
+        EXPECT_GE(look.columnRun, flat_menu::kMinItemHeight) << "no image column";
+        EXPECT_GT(look.frameRun, (box.right - box.left) * 3 / 4) << "no framed selection";
+    }
     for (HWND menu : VisibleMenus(program.ProcessId()))
         PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageW(main, WM_CANCELMODE, 0, 0);
@@ -255,6 +300,25 @@ TEST(Manifest, TheProgramCarriesItsManifest) {
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
     EXPECT_NE(manifest.find("<activeCodePage"), std::string::npos);
     EXPECT_NE(manifest.find(">UTF-8<"), std::string::npos);
+}
+
+BOOL CALLBACK FirstIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    *reinterpret_cast<std::wstring*>(found) = IS_INTRESOURCE(name) ? L"#" : name;
+    return FALSE;
+}
+
+TEST(Manifest, TheProgramFileShowsItsOwnIconAndCarriesItsPictures) {
+    const std::wstring exe = (std::filesystem::path(QUORVEL_DIST_DIR) / "quorvel.exe").wstring();
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    // Explorer shows the first icon group of the file.
+    std::wstring first;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14), FirstIconGroup, LONG_PTR(&first));
+    EXPECT_EQ(first, L"APP_ICON");
+    for (const wchar_t* name : {L"IMAGE_0", L"IMAGE_8", L"TRAY_ANIM_00", L"TRAY_ANIM_23"})
+        EXPECT_NE(FindResourceW(module, name, MAKEINTRESOURCEW(14)), nullptr) << name;
+    EXPECT_NE(FindResourceW(module, L"IMAGELIST", MAKEINTRESOURCEW(2)), nullptr);
+    FreeLibrary(module);
 }
 
 }  // namespace

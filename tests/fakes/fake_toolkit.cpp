@@ -285,6 +285,25 @@ std::unique_ptr<Timer> FakeToolkit::CreateTimer(int intervalMilliseconds) {
     return std::make_unique<FakeTimer>(*this, intervalMilliseconds);
 }
 
+namespace {
+
+std::vector<Bitmap> Squares(int count, std::uint8_t blue) {
+    std::vector<Bitmap> squares;
+    for (int i = 0; i < count; ++i)
+        squares.emplace_back(16, 16, Rgb(std::uint8_t(10 * i), 100, blue));
+    return squares;
+}
+
+}  // namespace
+
+std::vector<Bitmap> FakeToolkit::ProgramImageList() {
+    return Squares(9, 50);
+}
+
+std::vector<Bitmap> FakeToolkit::TrayAnimationFrames() {
+    return Squares(24, 200);
+}
+
 int FakeToolkit::Run(Form& main) {
     mainForm = &dynamic_cast<FakeForm&>(main);
     main.Show();

@@ -237,6 +237,9 @@ class FakeToolkit : public Toolkit {
     std::unique_ptr<PopupMenu> CreatePopupMenu(Form& owner, const MenuLayout& layout) override;
     std::unique_ptr<TrayIcon> CreateTrayIcon() override;
     std::unique_ptr<Timer> CreateTimer(int intervalMilliseconds) override;
+    // Nine and twenty-four plain squares, each of its own colour.
+    std::vector<Bitmap> ProgramImageList() override;
+    std::vector<Bitmap> TrayAnimationFrames() override;
     MessageDialogs& Dialogs() override { return dialogs; }
     void SetOnIdle(std::function<void()> handler) override { onIdle_ = std::move(handler); }
     void SetApplicationTitle(const std::string& title) override { titles.push_back(title); }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+#include "base/bitmap.h"
+#include "win32/handles.h"
+#include "win32/windows_api.h"
+
+namespace quorvel::win32 {
+
+// One picture the program carries: as the core sees it (a Bitmap whose see-through parts
+// are kGlyphTransparent) and as the icon resource it came from, whose alpha channel lets
+// soft edges blend with whatever lies behind. The tray icon and the menus show the icon
+// in the picture's place, so the picture's keyed edges never reach the screen.
+struct ProgramImage {
+    Bitmap picture;
+    UniqueIcon icon;
+};
+
+// The image list (IMAGELIST strip, icons IMAGE_0, IMAGE_1, ...) and the tray animation
+// (icons TRAY_ANIM_00, TRAY_ANIM_01, ...) from a module's resources, loaded on first use.
+// A module without them has empty lists.
+class ProgramImages {
+  public:
+    explicit ProgramImages(HINSTANCE module) : module_(module) {}
+
+    const std::vector<ProgramImage>& ImageList();
+    const std::vector<ProgramImage>& AnimationFrames();
+
+    // The icon of a picture of the lists above (found by its pixels); null for any other.
+    HICON IconOf(const Bitmap& picture);
+
+  private:
+    void Load();
+
+    HINSTANCE module_;
+    bool loaded_ = false;
+    std::vector<ProgramImage> imageList_;
+    std::vector<ProgramImage> frames_;
+};
+
+// The picture of an icon at its own size: pixels less than half opaque become
+// `transparent`.
+Bitmap PictureOfIcon(HICON icon, Color transparent);
+
+}  // namespace quorvel::win32
