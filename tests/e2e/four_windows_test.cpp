@@ -16,6 +16,7 @@
 #include "screen_capture.h"
 #include "settings/Option.h"
 #include "skin/about.h"
+#include "window_search.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -26,47 +27,6 @@ std::wstring TextOf(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
     return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-struct ControlSearch {
-    HWND parent;
-    LayoutRect bounds;
-    HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
-    auto& search = *reinterpret_cast<ControlSearch*>(context);
-    RECT r = WindowRect(child);
-    MapWindowPoints(nullptr, search.parent, reinterpret_cast<POINT*>(&r), 2);
-    const LayoutRect bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    if (GetParent(child) != search.parent || !(bounds == search.bounds)) return TRUE;
-    search.found = child;
-    return FALSE;
-}
-
-// The child control whose rectangle (in the window's client coordinates) is the layout's.
-HWND ControlAt(HWND window, const ControlLayout& layout) {
-    ControlSearch search{window, layout.bounds, nullptr};
-    EnumChildWindows(window, MatchControl, LPARAM(&search));
-    return search.found;
-}
-
-const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name) {
-    for (const ControlLayout& control : form.controls)
-        if (control.name == name) return control;
-    throw std::logic_error("no control " + std::string(name));
 }
 
 COLORREF ScreenPixel(int x, int y) {
@@ -89,27 +49,6 @@ void SaveScreenshot(const std::string& name) {
     std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
     EXPECT_TRUE(
         WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
-}
-
-struct MenuSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK MatchMenu(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<MenuSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && ClassOf(window) == L"#32768")
-        search.found.push_back(window);
-    return TRUE;
-}
-
-// The program's popup menus on the screen (a submenu is a window of its own).
-std::vector<HWND> VisibleMenus(DWORD processId) {
-    MenuSearch search{processId, {}};
-    EnumWindows(MatchMenu, LPARAM(&search));
-    return search.found;
 }
 
 Color ShotPixel(const Screenshot& shot, int x, int y) {
