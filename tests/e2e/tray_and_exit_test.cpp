@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <thread>
 
@@ -62,14 +63,28 @@ class TrayAndExitTest : public ::testing::Test {
     void Click() { Tray({WM_LBUTTONDOWN, WM_LBUTTONUP}); }
     // Opens the tray menu with a right click and picks its n-th item by the keyboard:
     // Show main window, Setting, Quorvel to Web, About, Exit (separators are skipped).
-    void ChooseFromTrayMenu(int n) {
-        Tray({WM_RBUTTONUP});
-        std::vector<HWND> menus;
-        ASSERT_TRUE(WaitUntil([&] {
-            return !(menus = VisibleMenus(program_->ProcessId())).empty();
-        })) << "the tray menu did not open";
-        for (int i = 0; i < n; ++i) PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 0);
+    // The keys go one by one once the menu's own loop runs. Under Wine a menu opened right
+    // after the window hid can be closed at once by the activation moving on, or miss keys
+    // sent before its loop runs; like a user, the test then opens it again.
+    void ChooseFromTrayMenu(int n, const std::function<bool()>& chosen) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Tray({WM_RBUTTONUP});
+            std::vector<HWND> menus;
+            if (!WaitUntil([&] { return !(menus = VisibleMenus(program_->ProcessId())).empty(); },
+                           3s))
+                continue;
+            std::this_thread::sleep_for(200ms);
+            for (int i = 0; i < n; ++i) {
+                PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 0);
+                std::this_thread::sleep_for(50ms);
+            }
+            PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 0);
+            if (WaitUntil(chosen, 4s)) return;
+            for (HWND menu : VisibleMenus(program_->ProcessId()))
+                PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            WaitUntil([&] { return VisibleMenus(program_->ProcessId()).empty(); }, 2s);
+        }
+        ADD_FAILURE() << "item " << n << " of the tray menu did nothing";
     }
     HWND WaitForBox(const wchar_t* caption) {
         HWND box = nullptr;
@@ -145,9 +160,7 @@ TEST_F(TrayAndExitTest, TrayClicksFollowFastOpenAndTheQuestionAboutLeaving) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s))
         << "a double click did not show the window";
     EnterBackground();
-    ChooseFromTrayMenu(1);  // Show main window
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s))
-        << "Show main window did not show the window";
+    ChooseFromTrayMenu(1, [&] { return IsWindowVisible(main_) != FALSE; });  // Show main window
 
     // The question: Cancel stays in background mode, with the combinations working.
     folder_.SetOption(L"TRAY", L"FASTOPEN", L"0");
@@ -179,17 +192,19 @@ TEST_F(TrayAndExitTest, TheMinimiseButtonHidesAndExitFromTheTrayMenuAsksFirst) {
     ASSERT_NE(minimise, nullptr);
     PostMessageW(minimise, BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main_); }, 5s));
+    Settle();  // the activation moves off the hidden window
 
-    ChooseFromTrayMenu(5);  // Exit
-    HWND box = WaitForBox(L"Warning");
+    auto exitQuestion = [&] { return FindProgramWindow(program_->ProcessId(), L"Warning"); };
+    ChooseFromTrayMenu(5, [&] { return exitQuestion() != nullptr; });  // Exit
+    HWND box = exitQuestion();
     ASSERT_NE(box, nullptr) << "no exit question";
     SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
     Settle();
     EXPECT_TRUE(program_->Running());
     EXPECT_FALSE(IsWindowVisible(main_));  // still in background mode
 
-    ChooseFromTrayMenu(5);  // Exit
-    box = WaitForBox(L"Warning");
+    ChooseFromTrayMenu(5, [&] { return exitQuestion() != nullptr; });
+    box = exitQuestion();
     ASSERT_NE(box, nullptr);
     SendMessageW(box, WM_COMMAND, IDYES, 0);
     const auto code = program_->WaitForExit(10s);
