@@ -150,8 +150,11 @@ void Program::ConnectShell() {
 
     heart_->appearance.HoldMainPictureWhile([this] { return form1_.DialogOpen(); });
     Form& main = form1_.Window();
-    main.SetOnActivate(
-        [this] { heart_->firstActivation.Activated(heart_->language.InformationText()); });
+    main.SetOnActivate([this] {
+        // The text is read from the language file only for the one activation that shows it.
+        if (heart_->firstActivation.Pending())
+            heart_->firstActivation.Activated(heart_->language.InformationText());
+    });
     main.SetOnClose([this] {
         return ConfirmExit(heart_->options, toolkit_.Dialogs(),
                            Text(LanguageText::kMsgExitProgram));
