@@ -32,23 +32,12 @@ class TrayAndExitTest : public ::testing::Test {
             << "the program never finished starting";
     }
     bool StartedUp() const {
-        for (HWND found = nullptr;
-             (found = FindWindowExW(nullptr, found, L"QuorvelApplication", L"Quorvel 3.5"));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == program_->ProcessId()) return true;
-        }
-        return false;
+        return FindProgramWindowOfClass(program_->ProcessId(), L"QuorvelApplication",
+                                        L"Quorvel 3.5") != nullptr;
     }
     // The main window, shown or hidden.
     HWND MainWindow() const {
-        for (HWND found = nullptr;
-             (found = FindWindowExW(nullptr, found, kFormClass, L"ZORIZED3")) != nullptr;) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == program_->ProcessId()) return found;
-        }
-        return nullptr;
+        return FindProgramWindowOfClass(program_->ProcessId(), kFormClass, L"ZORIZED3");
     }
     void EnterBackground() {
         SendMessageW(main_, kBackgroundMessage, 0, 0);

@@ -37,7 +37,6 @@ BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
 struct ProcessWindows {
     DWORD processId;
     const wchar_t* className;
-    bool visibleOnly;
     std::vector<HWND> found;
 };
 
@@ -45,15 +44,13 @@ BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<ProcessWindows*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && (!search.visibleOnly || IsWindowVisible(window)) &&
-        ClassOf(window) == search.className)
+    if (owner == search.processId && IsWindowVisible(window) && ClassOf(window) == search.className)
         search.found.push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> ProcessWindowsOfClass(DWORD processId, const wchar_t* className,
-                                        bool visibleOnly) {
-    ProcessWindows search{processId, className, visibleOnly, {}};
+std::vector<HWND> VisibleWindowsOfClass(DWORD processId, const wchar_t* className) {
+    ProcessWindows search{processId, className, {}};
     EnumWindows(MatchProcessWindow, LPARAM(&search));
     return search.found;
 }
@@ -73,12 +70,16 @@ const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name) {
 }
 
 std::vector<HWND> VisibleMenus(DWORD processId) {
-    return ProcessWindowsOfClass(processId, L"#32768", true);
+    return VisibleWindowsOfClass(processId, L"#32768");
 }
 
-HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className) {
-    const std::vector<HWND> found = ProcessWindowsOfClass(processId, className, false);
-    return found.empty() ? nullptr : found.front();
+HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className, const wchar_t* title) {
+    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, className, title));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == processId) return found;
+    }
+    return nullptr;
 }
 
 }  // namespace quorvel::e2e

@@ -21,7 +21,9 @@ const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name);
 // The program's popup menus on the screen (a submenu is a window of its own).
 std::vector<HWND> VisibleMenus(DWORD processId);
 
-// A hidden or visible top-level window of the process with this class, or null.
-HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className);
+// A hidden or visible top-level window of the process with this class (and this title,
+// when one is given), or null.
+HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className,
+                              const wchar_t* title = nullptr);
 
 }  // namespace quorvel::e2e
