@@ -22,11 +22,11 @@ void FirstActivation::Activated(const std::string& information) {
     pending_ = false;
     if (options_.Read(option::kInformationShow)) {
         actions_.processPendingMessages();
-        const ModalResult answer = dialogs_.Show({.type = DialogType::Plain,
+        const ModalResult answer = dialogs_.Show({.type = DialogType::kPlain,
                                                   .text = information,
-                                                  .buttons = DialogButtons::YesNo,
+                                                  .buttons = DialogButtons::kYesNo,
                                                   .caption = "Quorvel"});
-        if (answer == ModalResult::No) options_.Write(option::kInformationShow, false);
+        if (answer == ModalResult::kNo) options_.Write(option::kInformationShow, false);
     }
     if (autoStart_) actions_.enterBackgroundMode();
 }

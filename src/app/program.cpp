@@ -33,7 +33,7 @@ struct Program::Heart {
           store(
               profile, services.files, services.keyNames, host, program.toolkit_.Dialogs(),
               [&program](LanguageText id) { return program.Text(id); },
-              environment.CombinationListFile(), *program.form1_.List, program.form2_),
+              environment.CombinationListFile(), *program.form1_.List, program.form2_.Fields()),
           dispatcher(store, options, services.keyNames, *hotKeys, services.focus,
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
@@ -67,7 +67,7 @@ struct Program::Heart {
     FirstActivation firstActivation;
 };
 
-Program::Program(Toolkit& toolkit, Services* services)
+Program::Program(Toolkit& toolkit, Services& services)
     : toolkit_(toolkit),
       form1_(toolkit),
       form2_(toolkit),
@@ -77,12 +77,18 @@ Program::Program(Toolkit& toolkit, Services* services)
     toolkit_.SetApplicationTitle(kStartingTitle);
     form1_.AttachDialogs(form2_, form3_, form4_);
     toolkit_.SetOnIdle([this] { form1_.Actions().Update(); });
-    if (services) {
-        heart_ = std::make_unique<Heart>(*this, *services);
-        language_ = &heart_->language;
-        ConnectHeart();
-        ConnectShell();
-    }
+    heart_ = std::make_unique<Heart>(*this, services);
+    form1_.AttachParts({.store = heart_->store,
+                        .dispatcher = heart_->dispatcher,
+                        .options = heart_->options,
+                        .text = [this](LanguageText id) { return Text(id); }});
+    form1_.SetOnProgramMessage(
+        [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+            if (auto result = heart_->dispatcher.HandleMessage(message, wParam, lParam))
+                return result;
+            return HandleShellMessage(message, wParam);
+        });
+    ConnectShell();
 }
 
 Program::~Program() {
@@ -93,46 +99,24 @@ Program::~Program() {
     main.SetOnClose({});
 }
 
-CombinationStore* Program::Store() {
-    return heart_ ? &heart_->store : nullptr;
+CombinationStore& Program::Store() {
+    return heart_->store;
 }
 
-HotKeyDispatcher* Program::Dispatcher() {
-    return heart_ ? &heart_->dispatcher : nullptr;
+HotKeyDispatcher& Program::Dispatcher() {
+    return heart_->dispatcher;
 }
 
-Appearance* Program::Look() {
-    return heart_ ? &heart_->appearance : nullptr;
+Appearance& Program::Look() {
+    return heart_->appearance;
+}
+
+Language& Program::CurrentLanguage() {
+    return heart_->language;
 }
 
 std::string Program::Text(LanguageText id) const {
-    return language_ ? language_->Text(id) : std::string(EntryOf(id).builtIn);
-}
-
-// The combination list and background mode.
-void Program::ConnectHeart() {
-    HotKeyDispatcher& dispatcher = heart_->dispatcher;
-    CombinationStore& store = heart_->store;
-    form1_.SetOnProgramMessage(
-        [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-            if (auto result = heart_->dispatcher.HandleMessage(message, wParam, lParam))
-                return result;
-            return HandleShellMessage(message, wParam);
-        });
-    form1_.Button6->SetOnClick([&dispatcher] { dispatcher.OnFonMode(); });
-    form1_.List->SetOnClick([&store] { store.ListClick(); });
-    form1_.Actions().SetHandler("DeleteDialog", [this] {
-        // Its shortcut can arrive before the idle update has disabled it.
-        if (form1_.List->ItemIndex() < 0) return;
-        if (heart_->options.Read(option::kDeleteHotKey)) {
-            const ModalResult answer =
-                toolkit_.Dialogs().Show({.type = DialogType::Confirm,
-                                         .text = Text(LanguageText::kMsgDelete),
-                                         .buttons = DialogButtons::YesNo});
-            if (answer != ModalResult::Yes) return;
-        }
-        heart_->store.Delete();
-    });
+    return heart_->language.Text(id);
 }
 
 // The tray icon and its menu, the web links, the first activation and the exit question.
@@ -186,26 +170,22 @@ int Program::Run() {
 // What happens as the main window is created: the language the options name, the skin,
 // the window's shape, then the language's captions.
 void Program::CreateMainWindow() {
-    if (language_) language_->TakeLanguageFromOptions();
-    if (heart_) heart_->appearance.Start();
-    if (language_) language_->ApplyLanguageTexts();
+    heart_->language.TakeLanguageFromOptions();
+    heart_->appearance.Start();
+    heart_->language.ApplyLanguageTexts();
 }
 
 // The start sequence: a missing language file falls back to the built-in language before
 // anything else. The language is applied before the combination list is loaded, so the
 // first entry's hint and any message about the list are in that language.
 void Program::Start() {
-    if (language_) {
-        language_->CheckLanguageFile([this](const std::string& text) {
-            toolkit_.Dialogs().Show({.type = DialogType::Plain, .text = text});
-        });
-        language_->LoadLanguage(captions_);
-    }
-    if (heart_) {
-        heart_->store.EnsureListFile();
-        heart_->store.LoadList();
-        heart_->store.SelectEntry(0);
-    }
+    heart_->language.CheckLanguageFile([this](const std::string& text) {
+        toolkit_.Dialogs().Show({.type = DialogType::kPlain, .text = text});
+    });
+    heart_->language.LoadLanguage(captions_);
+    heart_->store.EnsureListFile();
+    heart_->store.LoadList();
+    heart_->store.SelectEntry(0);
 }
 
 }  // namespace quorvel

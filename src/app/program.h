@@ -5,13 +5,13 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Main.h"
 #include "app/services.h"
-#include "hotkeys/HotKey.h"
 #include "lang/form_captions.h"
 #include "lang/language_table.h"
-#include "settings/Option.h"
-#include "skin/about.h"
+#include "windows/about_box.h"
+#include "windows/combination_editor.h"
+#include "windows/main_window.h"
+#include "windows/options_dialog.h"
 
 namespace quorvel {
 
@@ -24,23 +24,20 @@ class Options;
 class Profile;
 
 // The running program: its four windows, created in their order (main window, editor,
-// options dialog, about box), and the message loop. Given the system's services, it also
-// owns the files, the language, the module host, the combination list and the hot keys
-// for the whole run; without them it is the windows alone.
+// options dialog, about box), the files, the language, the module host, the combination
+// list and the hot keys for the whole run, and the message loop.
 class Program {
   public:
-    explicit Program(Toolkit& toolkit, Services* services = nullptr);
+    Program(Toolkit& toolkit, Services& services);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
-    // The language the program shows when it has no services of its own.
-    void SetLanguage(Language& language) { language_ = &language; }
 
     // Runs the start-up (the main window's creation steps, then Start), shows the main
     // window and runs until it has closed; returns the exit code.
     int Run();
 
+    Toolkit& GetToolkit() { return toolkit_; }
     TForm1& Form1() { return form1_; }
     TForm2& Form2() { return form2_; }
     TForm3& Form3() { return form3_; }
@@ -48,16 +45,15 @@ class Program {
     // The windows and menus as a language sets their captions.
     LanguageTarget& Captions() { return captions_; }
 
-    // Null without services.
-    CombinationStore* Store();
-    HotKeyDispatcher* Dispatcher();
-    Appearance* Look();
+    CombinationStore& Store();
+    HotKeyDispatcher& Dispatcher();
+    Appearance& Look();
+    Language& CurrentLanguage();
 
   private:
     struct Heart;
     void CreateMainWindow();
     void Start();
-    void ConnectHeart();
     void ConnectShell();
     std::optional<std::intptr_t> HandleShellMessage(unsigned message, std::uintptr_t wParam);
     void OpenPage(std::string_view address);
@@ -69,7 +65,6 @@ class Program {
     TForm3 form3_;
     TForm4 form4_;
     FormCaptions captions_;
-    Language* language_ = nullptr;
     std::unique_ptr<Heart> heart_;
 };
 

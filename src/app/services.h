@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "base/text_rasterizer.h"
 #include "platform/file_system.h"
 #include "platform/key_names.h"
 #include "platform/keyboard.h"
 #include "platform/module_loader.h"
 #include "platform/shell.h"
 #include "platform/system_hot_keys.h"
-#include "platform/text_rasterizer.h"
 
 namespace quorvel {
 

@@ -4,11 +4,11 @@ namespace quorvel {
 
 bool ConfirmExit(const Options& options, MessageDialogs& dialogs, const std::string& question) {
     if (!options.Read(option::kExitProgram)) return true;
-    const ModalResult answer = dialogs.Show({.type = DialogType::Warning,
+    const ModalResult answer = dialogs.Show({.type = DialogType::kWarning,
                                              .text = question,
-                                             .buttons = DialogButtons::YesCancel,
+                                             .buttons = DialogButtons::kYesCancel,
                                              .beep = true});
-    return answer == ModalResult::Yes;
+    return answer == ModalResult::kYes;
 }
 
 }  // namespace quorvel

@@ -18,18 +18,18 @@ bool TrayControl::MayLeave(const std::string& question, bool bringToForeground) 
     if (!options_.Read(option::kDisableFoneModes)) return true;
     if (bringToForeground) actions_.bringToForeground();
     confirmationOpen_ = true;
-    ModalResult answer = ModalResult::Cancel;
+    ModalResult answer = ModalResult::kCancel;
     try {
-        answer = dialogs_.Show({.type = DialogType::Information,
+        answer = dialogs_.Show({.type = DialogType::kInformation,
                                 .text = question,
-                                .buttons = DialogButtons::YesCancel,
+                                .buttons = DialogButtons::kYesCancel,
                                 .beep = true});
     } catch (...) {
         confirmationOpen_ = false;
         throw;
     }
     confirmationOpen_ = false;
-    return answer != ModalResult::Cancel;
+    return answer != ModalResult::kCancel;
 }
 
 }  // namespace quorvel

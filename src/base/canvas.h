@@ -25,7 +25,7 @@ struct Brush {
     BrushStyle style = BrushStyle::kSolid;
 };
 
-// Formats of Canvas::DrawText; the values are the system's, so a format crosses unchanged.
+// Formats of Canvas::WriteTextIn; the values are the system's, so a format crosses unchanged.
 namespace text_format {
 constexpr unsigned kLeft = 0x0;
 constexpr unsigned kCenter = 0x1;
@@ -100,16 +100,16 @@ class Canvas {
     int TextHeight(std::string_view text) { return TextExtent(text).height; }
     // One line at (x, y) in the font colour; behind it the text's cell in the brush colour
     // unless the brush is clear.
-    void TextOut(int x, int y, std::string_view text);
+    void WriteText(int x, int y, std::string_view text);
     // The system's formatted text: lines broken at CR and LF (unless kSingleLine), "&"
     // underlines the next character and "&&" shows one "&" (unless kNoPrefix), aligned
     // by the format and clipped to `r` (unless kNoClip). With kCalcRect nothing is drawn
     // and `r` gets the size the text takes. Returns the height of the text.
-    int DrawText(std::string_view text, PixelRect& r, unsigned format);
+    int WriteTextIn(std::string_view text, PixelRect& r, unsigned format);
 
   private:
     void FillShape(const PixelRect& r, int cornerWidth, int cornerHeight);
-    void TextOutClipped(int x, int y, std::string_view text, const PixelRect* clip);
+    void WriteTextClipped(int x, int y, std::string_view text, const PixelRect* clip);
     void HorizontalLine(int x1, int x2, int y, Color c, const PixelRect* clip);
 
     Bitmap& target_;

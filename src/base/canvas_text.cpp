@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/canvas.h"
-#include "platform/text_rasterizer.h"
+#include "base/text_rasterizer.h"
 
 namespace quorvel {
 
@@ -78,11 +78,11 @@ Size Canvas::TextExtent(std::string_view text) {
     return text_ ? text_->Measure(font_, text) : Size{};
 }
 
-void Canvas::TextOut(int x, int y, std::string_view text) {
-    TextOutClipped(x, y, text, nullptr);
+void Canvas::WriteText(int x, int y, std::string_view text) {
+    WriteTextClipped(x, y, text, nullptr);
 }
 
-void Canvas::TextOutClipped(int x, int y, std::string_view text, const PixelRect* clip) {
+void Canvas::WriteTextClipped(int x, int y, std::string_view text, const PixelRect* clip) {
     if (!text_) return;
     const PixelRect area = clip ? clip->Intersect(Bounds()) : Bounds();
     const Size size = text_->Measure(font_, text);
@@ -106,7 +106,7 @@ void Canvas::HorizontalLine(int x1, int x2, int y, Color c, const PixelRect* cli
     FillRect(line, c);
 }
 
-int Canvas::DrawText(std::string_view text, PixelRect& r, unsigned format) {
+int Canvas::WriteTextIn(std::string_view text, PixelRect& r, unsigned format) {
     using namespace text_format;
     const TextMetrics metrics = text_ ? text_->Metrics(font_) : TextMetrics{};
     const int lineHeight = metrics.height;
@@ -142,7 +142,7 @@ int Canvas::DrawText(std::string_view text, PixelRect& r, unsigned format) {
         if (format & kCalcRect) {
             widest = std::max(widest, size.width);
         } else {
-            TextOutClipped(x, y, line.text, clip);
+            WriteTextClipped(x, y, line.text, clip);
             if (line.prefixLength > 0) {
                 const int from =
                     x + TextWidth(std::string_view(line.text).substr(0, line.prefixAt));

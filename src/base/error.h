@@ -15,6 +15,6 @@ class Error : public std::runtime_error {
 };
 
 // Fills the first "%s" of a message pattern, as the program's error texts are written.
-std::string FormatMessage(std::string_view pattern, std::string_view argument);
+std::string FormatText(std::string_view pattern, std::string_view argument);
 
 }  // namespace quorvel

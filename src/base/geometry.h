@@ -44,4 +44,13 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// A rectangle as the layouts give it: left, top, width, height.
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const LayoutRect&) const = default;
+};
+
 }  // namespace quorvel

@@ -11,7 +11,7 @@ ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
     Size textSize;
     if (!caption.empty()) {
         PixelRect bounds{0, 0, clientSize.width, 0};
-        canvas.DrawText(caption, bounds, text_format::kCalcRect);
+        canvas.WriteTextIn(caption, bounds, text_format::kCalcRect);
         textSize = {bounds.Width(), bounds.Height()};
     }
     const bool horizontal =

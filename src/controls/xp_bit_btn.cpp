@@ -154,10 +154,10 @@ void TXPBitBtn::DrawContent(Canvas& canvas, DrawingState state) {
     if (state == DrawingState::kDisabled) {
         PixelRect highlight = text.Offset(1, 1);
         canvas.SetFontColor(kClBtnHighlight);
-        canvas.DrawText(caption_, highlight, format);
+        canvas.WriteTextIn(caption_, highlight, format);
         canvas.SetFontColor(kClBtnShadow);
     }
-    canvas.DrawText(caption_, text, format);
+    canvas.WriteTextIn(caption_, text, format);
 }
 
 void TXPBitBtn::Paint(Canvas& canvas, const ButtonDrawState& request) {

@@ -102,8 +102,8 @@ void TXPCheckBox::MouseLeave() {
     Raise(XPCheckBoxEvent::OnMouseLeave);
 }
 
-void TXPCheckBox::MouseDown(XPMouseButton button) {
-    if (button == XPMouseButton::kLeft && !pressed_) {
+void TXPCheckBox::MouseDown(MouseButton button) {
+    if (button == MouseButton::kLeft && !pressed_) {
         pressed_ = true;
         if (focused_) {
             RedrawBox();
@@ -114,8 +114,8 @@ void TXPCheckBox::MouseDown(XPMouseButton button) {
     Raise(XPCheckBoxEvent::OnMouseDown);
 }
 
-void TXPCheckBox::MouseUp(XPMouseButton button) {
-    if (button == XPMouseButton::kLeft && pressed_) {
+void TXPCheckBox::MouseUp(MouseButton button) {
+    if (button == MouseButton::kLeft && pressed_) {
         pressed_ = false;
         Toggle();
         RedrawBox();
@@ -216,7 +216,7 @@ bool TXPCheckBox::Paint(Canvas& canvas) {
     canvas.SetFont(font_);
     DrawBox(canvas);
     PixelRect caption = CaptionRect(canvas);
-    canvas.DrawText(caption_, caption, 0);
+    canvas.WriteTextIn(caption_, caption, 0);
     if (focused_) canvas.DrawFocusRect(FocusRect(canvas));
     return true;
 }

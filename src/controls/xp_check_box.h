@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/canvas.h"
+#include "base/mouse_button.h"
 #include "controls/check_box_pictures.h"
 
 namespace quorvel {
@@ -21,8 +22,6 @@ enum class XPCheckBoxEvent {
     OnEnter,
     OnExit,
 };
-
-enum class XPMouseButton { kLeft, kRight, kMiddle };
 
 constexpr int kVkSpace = 0x20;
 // Modifier keys held during a key event.
@@ -90,8 +89,8 @@ class TXPCheckBox {
 
     void MouseEnter();
     void MouseLeave();
-    void MouseDown(XPMouseButton button);
-    void MouseUp(XPMouseButton button);
+    void MouseDown(MouseButton button);
+    void MouseUp(MouseButton button);
     void KeyDown(int key, unsigned modifiers);
     void KeyUp(int key, unsigned modifiers);
     void Enter();  // the control got the focus

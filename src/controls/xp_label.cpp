@@ -99,11 +99,11 @@ void TXPLabel::Paint(Canvas& canvas) {
 
     canvas.SetFontColor(backgroundColor_);
     PixelRect shadow{offset_, offset_, width_, height_};
-    canvas.DrawText(caption_, shadow, format);
+    canvas.WriteTextIn(caption_, shadow, format);
 
     canvas.SetFontColor(foregroundColor_);
     PixelRect caption{-shift, 0, width_ - shift, height_};
-    canvas.DrawText(caption_, caption, format);
+    canvas.WriteTextIn(caption_, caption, format);
 }
 
 bool TXPLabel::IsAccelerator(char32_t character) const {

@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-#include "hotkeys/HotKey.h"
 #include "hotkeys/shortcut_text.h"
 #include "settings/value_text.h"
 
@@ -74,7 +73,7 @@ std::string DecodeComment(std::string_view stored) {
 
 CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames,
                                    ModuleHost& host, MessageDialogs& dialogs, TextLookup text,
-                                   std::string listFile, ListBox& list, TForm2& editor)
+                                   std::string listFile, ListBox& list, CombinationFields editor)
     : profile_(profile),
       files_(files),
       keyNames_(keyNames),
@@ -106,31 +105,31 @@ int CombinationStore::StoredCount() {
 
 void CombinationStore::TransferRecord(std::string_view mode) {
     if (mode == "SETTING") {
-        Setting.HotKey = ShortCutToText(editor_.HotKey->Value(), keyNames_);
-        Setting.Plugin = editor_.Plugin->Item(editor_.Plugin->ItemIndex());
-        Setting.Checked = std::string(BooleanText(editor_.C1->Checked()));
+        Setting.HotKey = ShortCutToText(editor_.hotKey.Value(), keyNames_);
+        Setting.Plugin = editor_.action.Item(editor_.action.ItemIndex());
+        Setting.Checked = std::string(BooleanText(editor_.enabled.Checked()));
         Setting.Command = EditorCommand;
-        Setting.Warning = std::string(BooleanText(editor_.C2->Checked()));
-        Setting.Comment = editor_.Comment->Text();
+        Setting.Warning = std::string(BooleanText(editor_.warning.Checked()));
+        Setting.Comment = editor_.comment.Text();
     } else if (mode == "FORM") {
-        editor_.HotKey->SetValue(TextToShortCut(Setting.HotKey, keyNames_));
+        editor_.hotKey.SetValue(TextToShortCut(Setting.HotKey, keyNames_));
         int found = -1;
-        for (int i = 0; i < editor_.Plugin->Count() && found < 0; ++i)
-            if (EqualNoCase(editor_.Plugin->Item(i), Setting.Plugin)) found = i;
+        for (int i = 0; i < editor_.action.Count() && found < 0; ++i)
+            if (EqualNoCase(editor_.action.Item(i), Setting.Plugin)) found = i;
         if (found >= 0) {
-            editor_.Plugin->SetItemIndex(found);
+            editor_.action.SetItemIndex(found);
         } else {
             host_.LoadBuiltinActions();
-            dialogs_.Show({.type = DialogType::Warning,
+            dialogs_.Show({.type = DialogType::kWarning,
                            .text = text_(LanguageText::kMsgNoFoundPlugin),
-                           .buttons = DialogButtons::Ok,
+                           .buttons = DialogButtons::kOk,
                            .beep = true});
-            editor_.Plugin->SetItemIndex(-1);
+            editor_.action.SetItemIndex(-1);
         }
-        editor_.C1->SetChecked(ParseBoolean(Setting.Checked));
-        editor_.C2->SetChecked(ParseBoolean(Setting.Warning));
+        editor_.enabled.SetChecked(ParseBoolean(Setting.Checked));
+        editor_.warning.SetChecked(ParseBoolean(Setting.Warning));
         EditorCommand = Setting.Command;
-        editor_.Comment->SetText(Setting.Comment);
+        editor_.comment.SetText(Setting.Comment);
     } else if (mode == "SAVE") {
         WriteValue(RecordNumber, kKeys[0], Setting.HotKey);
         WriteValue(RecordNumber, kKeys[1],

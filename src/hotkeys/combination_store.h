@@ -13,8 +13,6 @@
 
 namespace quorvel {
 
-class TForm2;
-
 // The working record: one combination on its way between the editor, memory and the
 // list file. Plugin holds the action name; Checked and Warning hold "-1" / "0".
 struct TSetting {
@@ -33,13 +31,23 @@ std::string DecodeComment(std::string_view stored);
 
 using TextLookup = std::function<std::string(LanguageText)>;
 
+// The editor's fields a combination is shown in and taken from. The editor window hands
+// them over, so the list store knows its controls but not the window.
+struct CombinationFields {
+    HotKeyEdit& hotKey;
+    ItemList& action;
+    CheckBox& enabled;
+    CheckBox& warning;
+    Memo& comment;
+};
+
 // The combination list file (DATA\BASE.INI) and the main window's list of it. Nothing is
 // cached: every operation reads the file at the moment it needs a value.
 class CombinationStore {
   public:
     CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames, ModuleHost& host,
                      MessageDialogs& dialogs, TextLookup text, std::string listFile, ListBox& list,
-                     TForm2& editor);
+                     CombinationFields editor);
 
     const std::string& ListFile() const { return listFile_; }
 
@@ -81,7 +89,7 @@ class CombinationStore {
     TextLookup text_;
     std::string listFile_;
     ListBox& list_;
-    TForm2& editor_;
+    CombinationFields editor_;
 };
 
 // The section of combination n.

@@ -4,12 +4,12 @@
 
 namespace quorvel {
 
-HotKeySplit ShortCutToModifiers(ShortCut value) {
+HotKeySplit ShortCutToModifiers(Shortcut value) {
     unsigned modifiers = 0;
-    if (value & kAltBit) modifiers |= kModAlt;
-    if (value & kCtrlBit) modifiers |= kModControl;
-    if (value & kShiftBit) modifiers |= kModShift;
-    return {modifiers, unsigned(value & kKeyMask)};
+    if (value & kShortcutAlt) modifiers |= kModAlt;
+    if (value & kShortcutCtrl) modifiers |= kModControl;
+    if (value & kShortcutShift) modifiers |= kModShift;
+    return {modifiers, unsigned(value & kShortcutKeyMask)};
 }
 
 HotKeyDispatcher::HotKeyDispatcher(CombinationStore& store, const Options& options,
@@ -95,10 +95,10 @@ void HotKeyDispatcher::OnHotKey(int id) {
         pressedDuringRequest_.reset();
         hotKeys_.Register(kCancelHotKeyId, 0, kEscapeKey);
         const ModalResult answer = dialogs_.Show(
-            {.type = DialogType::Warning,
+            {.type = DialogType::kWarning,
              .text = text_(LanguageText::kMsgExecuteHotkey) + '\r' + store_.ReadValue(id, "HotKey"),
-             .buttons = DialogButtons::YesAbort,
-             .defaultButton = ModalResult::Yes,
+             .buttons = DialogButtons::kYesAbort,
+             .defaultButton = ModalResult::kYes,
              .caption = "Warning"});
         if (!pending_) {
             // A nested press ended the request and did the rest.
@@ -108,7 +108,7 @@ void HotKeyDispatcher::OnHotKey(int id) {
             return;
         }
         EndRequest();
-        if (answer != ModalResult::Yes) return;
+        if (answer != ModalResult::kYes) return;
     }
     Run(id);
 }
@@ -127,11 +127,11 @@ void HotKeyDispatcher::Run(int id) {
 
 void HotKeyDispatcher::OnOfferBackground() {
     if (!options_.Read(option::kDisableFoneModes)) return;
-    const ModalResult answer = dialogs_.Show({.type = DialogType::Information,
+    const ModalResult answer = dialogs_.Show({.type = DialogType::kInformation,
                                               .text = text_(LanguageText::kMsgDisableFoneModes),
-                                              .buttons = DialogButtons::YesCancel,
+                                              .buttons = DialogButtons::kYesCancel,
                                               .beep = true});
-    if (answer == ModalResult::Cancel) OnFonMode();
+    if (answer == ModalResult::kCancel) OnFonMode();
 }
 
 std::optional<std::intptr_t> HotKeyDispatcher::HandleMessage(unsigned message,

@@ -23,7 +23,7 @@ struct HotKeySplit {
     unsigned virtualKey;
 };
 // A shortcut value as the system takes it for a hot key; never any other flag.
-HotKeySplit ShortCutToModifiers(ShortCut value);
+HotKeySplit ShortCutToModifiers(Shortcut value);
 
 // Background mode and the system-wide hot keys of the stored combinations: registering
 // them, and deciding on each press whether its action runs.

@@ -74,26 +74,26 @@ std::string KeyName(int code, KeyNames& system) {
     return system.SystemKeyName(code);
 }
 
-std::string ShortCutToText(ShortCut value, KeyNames& system) {
-    const std::string name = KeyName(value & kKeyMask, system);
+std::string ShortCutToText(Shortcut value, KeyNames& system) {
+    const std::string name = KeyName(value & kShortcutKeyMask, system);
     if (name.empty()) return {};
     std::string text;
-    if (value & kShiftBit) text += "Shift+";
-    if (value & kCtrlBit) text += "Ctrl+";
-    if (value & kAltBit) text += "Alt+";
+    if (value & kShortcutShift) text += "Shift+";
+    if (value & kShortcutCtrl) text += "Ctrl+";
+    if (value & kShortcutAlt) text += "Alt+";
     return text + name;
 }
 
-ShortCut TextToShortCut(std::string_view text, KeyNames& system) {
-    ShortCut modifiers = 0;
+Shortcut TextToShortCut(std::string_view text, KeyNames& system) {
+    Shortcut modifiers = 0;
     for (bool stripped = true; stripped;) {
         stripped = true;
         if (StripPrefix(text, "Shift+")) {
-            modifiers |= kShiftBit;
+            modifiers |= kShortcutShift;
         } else if (StripPrefix(text, "Ctrl+") || StripPrefix(text, "^")) {
-            modifiers |= kCtrlBit;
+            modifiers |= kShortcutCtrl;
         } else if (StripPrefix(text, "Alt+")) {
-            modifiers |= kAltBit;
+            modifiers |= kShortcutAlt;
         } else {
             stripped = false;
         }
@@ -101,7 +101,7 @@ ShortCut TextToShortCut(std::string_view text, KeyNames& system) {
     if (text.empty()) return 0;
     for (int code = 8; code <= kLastComparedKey; ++code) {
         const std::string name = KeyName(code, system);
-        if (!name.empty() && EqualsIgnoringCase(name, text)) return ShortCut(code | modifiers);
+        if (!name.empty() && EqualsIgnoringCase(name, text)) return Shortcut(code | modifiers);
     }
     return 0;
 }

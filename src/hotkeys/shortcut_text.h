@@ -4,29 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "base/shortcut.h"
 #include "platform/key_names.h"
 
 namespace quorvel {
-
-// A shortcut value: the virtual-key code in bits 0-12 and the modifier bits below.
-// 0 means no key.
-using ShortCut = std::uint16_t;
-
-constexpr ShortCut kShiftBit = 0x2000;
-constexpr ShortCut kCtrlBit = 0x4000;
-constexpr ShortCut kAltBit = 0x8000;
-constexpr ShortCut kKeyMask = 0x1FFF;
 
 // The name of a virtual-key code: the program's own names for the common keys, the
 // system's (layout-dependent) name for the rest; empty when there is none.
 std::string KeyName(int virtualKey, KeyNames& system);
 
 // "Shift+Ctrl+Alt+<key>", modifiers in that order; empty when the key has no name.
-std::string ShortCutToText(ShortCut value, KeyNames& system);
+std::string ShortCutToText(Shortcut value, KeyNames& system);
 
 // The reverse, tolerant of case and prefix order ("^" also means Ctrl). The key name is
 // looked up over codes 8 to 597 in turn, so keypad digits read back as main-row digits.
 // 0 when nothing matches.
-ShortCut TextToShortCut(std::string_view text, KeyNames& system);
+Shortcut TextToShortCut(std::string_view text, KeyNames& system);
 
 }  // namespace quorvel

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/layout_form.h"
 #include "lang/language_target.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
 

@@ -20,7 +20,7 @@ class RunKey {
 
 class AutorunRegistry {
   public:
-    enum class Root { LocalMachine, CurrentUser };
+    enum class Root { kLocalMachine, kCurrentUser };
 
     virtual ~AutorunRegistry() = default;
 

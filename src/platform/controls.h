@@ -4,7 +4,8 @@
 #include <string>
 
 #include "base/bitmap.h"
-#include "platform/geometry.h"
+#include "base/geometry.h"
+#include "base/mouse_button.h"
 #include "platform/layout.h"
 
 namespace quorvel {
@@ -99,8 +100,6 @@ class GlyphButton : public Control {
 };
 
 constexpr Color kGlyphTransparent = Rgb(255, 0, 255);
-
-enum class MouseButton { Left, Right, Middle };
 
 // Holds a bitmap and shows it at the control's top-left corner. Mouse positions are in
 // picture coordinates; while a button is held the picture keeps receiving the mouse.

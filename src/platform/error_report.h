@@ -10,7 +10,7 @@ namespace quorvel {
 
 // The standard error report: an error dialog with the text and OK.
 inline void ShowErrorReport(MessageDialogs& dialogs, const std::string& text) {
-    dialogs.Show({.type = DialogType::Error, .text = text});
+    dialogs.Show({.type = DialogType::kError, .text = text});
 }
 
 // The boundary where the program's handlers are called from the system (window

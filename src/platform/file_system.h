@@ -10,7 +10,7 @@ namespace quorvel {
 // Whole-file access for the core. Paths are program texts (Windows paths, bytes as
 // stored); every call opens and closes what it touches, nothing is cached.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // The file's bytes, or nothing when it does not exist or cannot be read.
@@ -19,7 +19,7 @@ public:
     // Replaces the whole file with `bytes`: written to a temporary file beside it, then
     // renamed over it, so a crash or a full disc never leaves a half-written file.
     // False when it fails; the old file is then untouched.
-    virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    virtual bool ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
 

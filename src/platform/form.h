@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 #include "platform/layout.h"
 
 namespace quorvel {
 
 // How a modal window or a message dialog was ended.
-enum class ModalResult { None, Ok, Cancel, Abort, Yes, No };
+enum class ModalResult { kNone, kOk, kCancel, kAbort, kYes, kNo };
 
 // A handler of a window message: a result when it handled the message, nothing to let
 // the window treat it as usual.

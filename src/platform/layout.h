@@ -4,18 +4,10 @@
 #include <span>
 #include <string_view>
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
+#include "base/shortcut.h"
 
 namespace quorvel {
-
-// A key with its shift states, as the shortcut of an action or the value of a hot-key edit:
-// virtual key in bits 0-12, Shift 0x2000, Ctrl 0x4000, Alt 0x8000.
-using Shortcut = std::uint16_t;
-constexpr Shortcut kShortcutShift = 0x2000;
-constexpr Shortcut kShortcutCtrl = 0x4000;
-constexpr Shortcut kShortcutAlt = 0x8000;
-constexpr Shortcut kShortcutKeyMask = 0x1FFF;
-constexpr Shortcut kNoShortcut = 0;
 
 struct FontSpec {
     std::string_view name{};  // empty: the form's font
@@ -25,23 +17,23 @@ struct FontSpec {
 };
 
 enum class ControlKind {
-    Picture,      // holds a bitmap, reports the mouse
-    GlyphButton,  // small flat button showing a glyph, with a hint
-    Label,        // caption drawn over the form's picture
-    PushButton,
-    CheckBox,
-    ListBox,
-    DropDownList,  // a combo box without free text
-    Edit,
-    Memo,
-    HotKeyEdit,
+    kPicture,      // holds a bitmap, reports the mouse
+    kGlyphButton,  // small flat button showing a glyph, with a hint
+    kLabel,        // caption drawn over the form's picture
+    kPushButton,
+    kCheckBox,
+    kListBox,
+    kDropDownList,  // a combo box without free text
+    kEdit,
+    kMemo,
+    kHotKeyEdit,
 };
 
 // One control of a window as its layout declares it. Names are unique within a window
 // and are how the program (and the language files) address the control.
 struct ControlLayout {
     std::string_view name{};
-    ControlKind kind = ControlKind::PushButton;
+    ControlKind kind = ControlKind::kPushButton;
     LayoutRect bounds{};
     std::string_view text{};  // caption of buttons, check boxes and labels; text of edits
     std::string_view hint{};  // tooltip; empty for none

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 namespace quorvel {
 

@@ -10,19 +10,19 @@ namespace quorvel {
 
 // The type gives the icon and, unless the request names one, the caption.
 enum class DialogType {
-    Warning,      // "Warning", warning icon
-    Information,  // "Information", information icon
-    Error,        // "Error", error icon
-    Confirm,      // "Confirm", question icon
-    Plain,        // "Quorvel", no icon
+    kWarning,      // "kWarning", warning icon
+    kInformation,  // "kInformation", information icon
+    kError,        // "kError", error icon
+    kConfirm,      // "kConfirm", question icon
+    kPlain,        // "Quorvel", no icon
 };
 
-enum class DialogButtons { Ok, YesNo, YesCancel, YesNoCancel, YesAbort };
+enum class DialogButtons { kOk, kYesNo, kYesCancel, kYesNoCancel, kYesAbort };
 
 struct MessageRequest {
-    DialogType type = DialogType::Plain;
+    DialogType type = DialogType::kPlain;
     std::string text{};
-    DialogButtons buttons = DialogButtons::Ok;
+    DialogButtons buttons = DialogButtons::kOk;
     std::optional<ModalResult> defaultButton{};  // none: the first button
     std::string caption{};                       // empty: the caption of the type
     bool beep = false;                           // the exclamation sound before the dialog
@@ -45,32 +45,32 @@ class MessageDialogs {
 // The buttons of a set, left to right.
 inline std::vector<ModalResult> ButtonsOf(DialogButtons buttons) {
     switch (buttons) {
-        case DialogButtons::Ok:
-            return {ModalResult::Ok};
-        case DialogButtons::YesNo:
-            return {ModalResult::Yes, ModalResult::No};
-        case DialogButtons::YesCancel:
-            return {ModalResult::Yes, ModalResult::Cancel};
-        case DialogButtons::YesNoCancel:
-            return {ModalResult::Yes, ModalResult::No, ModalResult::Cancel};
-        case DialogButtons::YesAbort:
-            return {ModalResult::Yes, ModalResult::Abort};
+        case DialogButtons::kOk:
+            return {ModalResult::kOk};
+        case DialogButtons::kYesNo:
+            return {ModalResult::kYes, ModalResult::kNo};
+        case DialogButtons::kYesCancel:
+            return {ModalResult::kYes, ModalResult::kCancel};
+        case DialogButtons::kYesNoCancel:
+            return {ModalResult::kYes, ModalResult::kNo, ModalResult::kCancel};
+        case DialogButtons::kYesAbort:
+            return {ModalResult::kYes, ModalResult::kAbort};
     }
-    return {ModalResult::Ok};
+    return {ModalResult::kOk};
 }
 
 inline std::string CaptionOf(const MessageRequest& request) {
     if (!request.caption.empty()) return request.caption;
     switch (request.type) {
-        case DialogType::Warning:
+        case DialogType::kWarning:
             return "Warning";
-        case DialogType::Information:
+        case DialogType::kInformation:
             return "Information";
-        case DialogType::Error:
+        case DialogType::kError:
             return "Error";
-        case DialogType::Confirm:
+        case DialogType::kConfirm:
             return "Confirm";
-        case DialogType::Plain:
+        case DialogType::kPlain:
             break;
     }
     return "Quorvel";
@@ -86,7 +86,7 @@ inline ModalResult DefaultButtonOf(const MessageRequest& request) {
 
 // What Esc and the close box answer.
 inline ModalResult EscapeResultOf(DialogButtons buttons) {
-    return buttons == DialogButtons::YesNo ? ModalResult::No : ModalResult::Cancel;
+    return buttons == DialogButtons::kYesNo ? ModalResult::kNo : ModalResult::kCancel;
 }
 
 }  // namespace quorvel

@@ -11,20 +11,20 @@ std::string AutorunCommand(std::string_view programFile) {
 void SetAutorun(AutorunRegistry& registry, std::string_view programFile) {
     const std::string name(kAutorunValueName);
     bool machineWide = true;
-    auto key = registry.OpenRunKey(AutorunRegistry::Root::LocalMachine);
+    auto key = registry.OpenRunKey(AutorunRegistry::Root::kLocalMachine);
     if (!key) {
         machineWide = false;
-        key = registry.OpenRunKey(AutorunRegistry::Root::CurrentUser);
+        key = registry.OpenRunKey(AutorunRegistry::Root::kCurrentUser);
     }
     if (!key) return;
     if (!key->SetString(name, AutorunCommand(programFile))) {
-        throw Error(FormatMessage("Failed to set data for '%s'", name));
+        throw Error(FormatText("Failed to set data for '%s'", name));
     }
     key.reset();
     if (machineWide) {
         // A value left for the current user by an earlier run without rights would start
         // the program (perhaps an older copy) a second time.
-        if (auto userKey = registry.OpenRunKey(AutorunRegistry::Root::CurrentUser)) {
+        if (auto userKey = registry.OpenRunKey(AutorunRegistry::Root::kCurrentUser)) {
             userKey->DeleteValue(name);
         }
     }
@@ -32,7 +32,7 @@ void SetAutorun(AutorunRegistry& registry, std::string_view programFile) {
 
 void ClearAutorun(AutorunRegistry& registry) {
     const std::string name(kAutorunValueName);
-    for (auto root : {AutorunRegistry::Root::LocalMachine, AutorunRegistry::Root::CurrentUser}) {
+    for (auto root : {AutorunRegistry::Root::kLocalMachine, AutorunRegistry::Root::kCurrentUser}) {
         if (auto key = registry.OpenRunKey(root)) key->DeleteValue(name);
     }
 }

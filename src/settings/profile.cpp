@@ -30,12 +30,12 @@ std::string Profile::ReadForUpdate(const std::string& path) {
     if (auto text = files_.ReadFile(path)) return std::move(*text);
     // A file that exists but cannot be read (locked by another program) must not be
     // replaced by one holding only the new value.
-    if (files_.FileExists(path)) throw Error(FormatMessage(kWriteError, path));
+    if (files_.FileExists(path)) throw Error(FormatText(kWriteError, path));
     return {};
 }
 
 void Profile::Replace(const std::string& path, const std::string& text) {
-    if (!files_.ReplaceFile(path, text)) throw Error(FormatMessage(kWriteError, path));
+    if (!files_.ReplaceFileContents(path, text)) throw Error(FormatText(kWriteError, path));
 }
 
 }  // namespace quorvel

@@ -57,7 +57,7 @@ bool ParseBoolean(std::string_view text) {
     if (auto number = DecimalIsNonZero(text)) return *number;
     if (SameWord(text, "TRUE")) return true;
     if (SameWord(text, "FALSE")) return false;
-    throw Error(FormatMessage("'%s' is not a valid boolean value", text));
+    throw Error(FormatText("'%s' is not a valid boolean value", text));
 }
 
 std::string_view BooleanText(bool value) {
@@ -66,7 +66,7 @@ std::string_view BooleanText(bool value) {
 
 int ParseInteger(std::string_view text) {
     auto fail = [&]() -> int {
-        throw Error(FormatMessage("'%s' is not a valid integer value", text));
+        throw Error(FormatText("'%s' is not a valid integer value", text));
     };
     std::string_view rest = text;
     bool negative = false;

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "base/bitmap.h"
-#include "base/layout_form.h"
 #include "platform/file_system.h"
 #include "platform/message_dialogs.h"
 #include "skin/skin_drawing.h"
 #include "skin/skin_shape.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
 

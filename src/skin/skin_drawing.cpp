@@ -7,7 +7,7 @@ namespace quorvel {
 void DrawTransparentText(Canvas& canvas, int x, int y, std::string_view text) {
     const BrushStyle kept = canvas.CurrentBrush().style;
     canvas.SetBrushStyle(BrushStyle::kClear);
-    canvas.TextOut(x, y, text);
+    canvas.WriteText(x, y, text);
     canvas.SetBrushStyle(kept);
 }
 
@@ -35,7 +35,7 @@ std::vector<LayoutRect> WindowShapeOf(const Bitmap& picture) {
 }
 
 void WindowDrag::MouseDown(MouseButton button, Point at) {
-    if (button != MouseButton::Left) return;
+    if (button != MouseButton::kLeft) return;
     dragging_ = true;
     anchor_ = at;
 }

@@ -97,7 +97,7 @@ void DecodeJpeg(std::string_view bytes, Bitmap& picture) {
 
 void LoadSkinImage(FileSystem& files, const std::string& path, Bitmap& skin) {
     const auto bytes = files.ReadFile(path);
-    if (!bytes) throw Error(FormatMessage("Cannot open file \"%s\"", path));
+    if (!bytes) throw Error(FormatText("Cannot open file \"%s\"", path));
     DecodeJpeg(*bytes, skin);
 }
 

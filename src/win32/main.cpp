@@ -4,16 +4,19 @@
 #include "app/program.h"
 #include "app/single_instance.h"
 #include "platform/error_report.h"
-#include "win32/gdi_text_rasterizer.h"
-#include "win32/module_loader.h"
-#include "win32/system_keyboard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_instance_system.h"
 #include "win32/win32_key_names.h"
+#include "win32/win32_keyboard.h"
+#include "win32/win32_module_loader.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_system_hot_keys.h"
+#include "win32/win32_text_rasterizer.h"
 #include "win32/win32_toolkit.h"
+#ifdef QUORVEL_TEST_HOOKS
+#include "win32/test_hooks.h"
+#endif
 // clang-format off
 #include "win32/windows_api.h"
 #include <shellapi.h>
@@ -51,12 +54,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!quorvel::ClaimFirstInstance(instances)) return 0;
     quorvel::win32::Win32Toolkit toolkit(instance);
     quorvel::win32::Win32FileSystem files;
-    quorvel::win32::SystemKeyboard keyboard;
+    quorvel::win32::Win32Keyboard keyboard;
     quorvel::win32::Win32KeyNames keyNames;
-    quorvel::win32::ModuleLoaderWin32 modules;
+    quorvel::win32::Win32ModuleLoader modules;
     quorvel::win32::Win32FocusKeeper focus;
     quorvel::win32::Win32Shell shell;
-    quorvel::win32::GdiTextRasterizer text;
+    quorvel::win32::Win32TextRasterizer text;
     quorvel::Services services{
         .files = files,
         .keyNames = keyNames,
@@ -71,7 +74,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .shell = &shell,
         .text = &text};
     try {
-        quorvel::Program program(toolkit, &services);
+        quorvel::Program program(toolkit, services);
+#ifdef QUORVEL_TEST_HOOKS
+        quorvel::win32::InstallTestHooks(program);
+#endif
         return program.Run();
     } catch (const std::exception& error) {
         // The windows could not be made: say why rather than vanish.

@@ -33,7 +33,7 @@ class Win32RunKey : public RunKey {
 }  // namespace
 
 std::unique_ptr<RunKey> Win32AutorunRegistry::OpenRunKey(Root root) {
-    HKEY rootKey = root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    HKEY rootKey = root == Root::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
     UniqueRegistryKey key;
     if (::RegCreateKeyExW(rootKey, kRunKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                           nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {

@@ -4,15 +4,15 @@
 #include "controls/program_buttons.h"
 #include "win32/bitmap_conversion.h"
 #include "win32/check_box_resources.h"
-#include "win32/gdi_text_rasterizer.h"
 #include "win32/win32_form.h"
+#include "win32/win32_text_rasterizer.h"
 
 namespace quorvel::win32 {
 
 namespace {
 
-GdiTextRasterizer& Rasterizer() {
-    static GdiTextRasterizer rasterizer;
+Win32TextRasterizer& Rasterizer() {
+    static Win32TextRasterizer rasterizer;
     return rasterizer;
 }
 
@@ -121,20 +121,20 @@ std::optional<LRESULT> Win32CheckBox::OnWindowMessage(UINT message, WPARAM wPara
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             SetCapture(Hwnd());
-            core_.MouseDown(XPMouseButton::kLeft);
+            core_.MouseDown(MouseButton::kLeft);
             return 0;
         case WM_LBUTTONUP:
             ReleaseHeldMouse(wParam);
-            core_.MouseUp(XPMouseButton::kLeft);
+            core_.MouseUp(MouseButton::kLeft);
             return 0;
         case WM_RBUTTONDOWN:
         case WM_RBUTTONDBLCLK:
             SetCapture(Hwnd());
-            core_.MouseDown(XPMouseButton::kRight);
+            core_.MouseDown(MouseButton::kRight);
             return 0;
         case WM_RBUTTONUP:
             ReleaseHeldMouse(wParam);
-            core_.MouseUp(XPMouseButton::kRight);
+            core_.MouseUp(MouseButton::kRight);
             return 0;
         case BM_CLICK:
             core_.Toggle();

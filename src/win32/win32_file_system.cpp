@@ -52,7 +52,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+bool Win32FileSystem::ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const std::wstring target = Widen(path);
     // A read-only file is one the user does not want changed. (The rename below would
     // refuse it on Windows, but not everywhere the program runs, e.g. as root under Wine.)

@@ -8,7 +8,7 @@ namespace quorvel::win32 {
 class Win32FileSystem : public FileSystem {
   public:
     std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& pattern) override;

@@ -146,10 +146,10 @@ bool Win32Form::Visible() const {
 }
 
 ModalResult Win32Form::ShowModal() {
-    if (modal_) return ModalResult::None;
+    if (modal_) return ModalResult::kNone;
     TakeOwner();
     modal_ = true;
-    result_ = ModalResult::None;
+    result_ = ModalResult::kNone;
     {
         ModalScope scope(window_.Get());
         ShowWindow(window_.Get(), SW_SHOW);
@@ -157,12 +157,12 @@ ModalResult Win32Form::ShowModal() {
         SetActiveWindow(window_.Get());
         UpdateWindow(window_.Get());
         Fire(onShow_);
-        if (!toolkit_.Pump([this] { return result_ != ModalResult::None; }))
-            result_ = ModalResult::Cancel;
+        if (!toolkit_.Pump([this] { return result_ != ModalResult::kNone; }))
+            result_ = ModalResult::kCancel;
     }  // the other windows are enabled before this one hides, so activation goes back
     ShowWindow(window_.Get(), SW_HIDE);
     modal_ = false;
-    return std::exchange(result_, ModalResult::None);
+    return std::exchange(result_, ModalResult::kNone);
 }
 
 void Win32Form::EndModal(ModalResult result) {
@@ -172,7 +172,7 @@ void Win32Form::EndModal(ModalResult result) {
 void Win32Form::Close() {
     if (onClose_ && !onClose_()) return;
     if (modal_) {
-        if (result_ == ModalResult::None) result_ = ModalResult::Cancel;
+        if (result_ == ModalResult::kNone) result_ = ModalResult::kCancel;
         return;
     }
     Hide();

@@ -91,7 +91,7 @@ class Win32Form : public Form {
     const Win32Picture* backdrop_ = nullptr;
     int nextControlId_ = 100;
     bool modal_ = false;
-    ModalResult result_ = ModalResult::None;
+    ModalResult result_ = ModalResult::kNone;
     std::function<void()> onShow_;
     std::function<bool()> onClose_;
     std::function<void()> onActivate_;

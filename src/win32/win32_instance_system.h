@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/single_instance.h"
+#include "platform/instance_system.h"
 #include "win32/handles.h"
 
 namespace quorvel::win32 {
@@ -12,7 +12,7 @@ class Win32InstanceSystem : public InstanceSystem {
     void ShowWindow(std::uintptr_t window) override;
     void BringToForeground(std::uintptr_t window) override;
     void SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override;
+                      std::intptr_t lParam) override;
 
   private:
     UniqueKernelHandle event_;  // open for the whole run, so later starts find it taken

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 #include "win32/handles.h"
 #include "win32/line_breaks.h"
 #include "win32/text_conversion.h"
@@ -30,30 +30,30 @@ struct ButtonInfo {
 
 ButtonInfo InfoOf(ModalResult result) {
     switch (result) {
-        case ModalResult::Yes:
+        case ModalResult::kYes:
             return {result, IDYES, L"&Yes"};
-        case ModalResult::No:
+        case ModalResult::kNo:
             return {result, IDNO, L"&No"};
-        case ModalResult::Cancel:
+        case ModalResult::kCancel:
             return {result, IDCANCEL, L"Cancel"};
-        case ModalResult::Abort:
+        case ModalResult::kAbort:
             return {result, IDABORT, L"&Abort"};
         default:
-            return {ModalResult::Ok, IDOK, L"OK"};
+            return {ModalResult::kOk, IDOK, L"OK"};
     }
 }
 
 const wchar_t* IconOf(DialogType type) {
     switch (type) {
-        case DialogType::Warning:
+        case DialogType::kWarning:
             return MAKEINTRESOURCEW(32515);  // IDI_WARNING
-        case DialogType::Information:
+        case DialogType::kInformation:
             return MAKEINTRESOURCEW(32516);  // IDI_INFORMATION
-        case DialogType::Error:
+        case DialogType::kError:
             return MAKEINTRESOURCEW(32513);  // IDI_ERROR
-        case DialogType::Confirm:
+        case DialogType::kConfirm:
             return MAKEINTRESOURCEW(32514);  // IDI_QUESTION
-        case DialogType::Plain:
+        case DialogType::kPlain:
             break;
     }
     return nullptr;
@@ -63,23 +63,23 @@ const wchar_t* IconOf(DialogType type) {
 struct OpenDialog {
     DialogButtons buttons;
     int defaultId;
-    ModalResult result = ModalResult::None;
+    ModalResult result = ModalResult::kNone;
 };
 
 ModalResult ResultOfCommand(const OpenDialog& dialog, int id) {
     switch (id) {
         case IDOK:
-            return ModalResult::Ok;
+            return ModalResult::kOk;
         case IDYES:
-            return ModalResult::Yes;
+            return ModalResult::kYes;
         case IDNO:
-            return ModalResult::No;
+            return ModalResult::kNo;
         case IDABORT:
-            return ModalResult::Abort;
+            return ModalResult::kAbort;
         case IDCANCEL:
             return EscapeResultOf(dialog.buttons);  // Esc and the Cancel button
         default:
-            return ModalResult::None;
+            return ModalResult::kNone;
     }
 }
 
@@ -94,7 +94,7 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
                 const ModalResult result = ResultOfCommand(*dialog, LOWORD(wParam));
-                if (result != ModalResult::None) dialog->result = result;
+                if (result != ModalResult::kNone) dialog->result = result;
             }
             return 0;
         case WM_CLOSE:
@@ -225,7 +225,7 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
         ShowWindow(box.Get(), SW_SHOW);
         SetForegroundWindow(box.Get());
         SetFocus(defaultButton);
-        if (!toolkit_.Pump([&] { return dialog.result != ModalResult::None; }))
+        if (!toolkit_.Pump([&] { return dialog.result != ModalResult::kNone; }))
             dialog.result = EscapeResultOf(request.buttons);
     }
     return dialog.result;

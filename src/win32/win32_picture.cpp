@@ -46,22 +46,22 @@ std::optional<LRESULT> Win32Picture::OnWindowMessage(UINT message, WPARAM wParam
             return 0;
         }
         case WM_LBUTTONDOWN:
-            Button(MouseButton::Left, true, lParam);
+            Button(MouseButton::kLeft, true, lParam);
             return 0;
         case WM_RBUTTONDOWN:
-            Button(MouseButton::Right, true, lParam);
+            Button(MouseButton::kRight, true, lParam);
             return 0;
         case WM_MBUTTONDOWN:
-            Button(MouseButton::Middle, true, lParam);
+            Button(MouseButton::kMiddle, true, lParam);
             return 0;
         case WM_LBUTTONUP:
-            Button(MouseButton::Left, false, lParam);
+            Button(MouseButton::kLeft, false, lParam);
             return 0;
         case WM_RBUTTONUP:
-            Button(MouseButton::Right, false, lParam);
+            Button(MouseButton::kRight, false, lParam);
             return 0;
         case WM_MBUTTONUP:
-            Button(MouseButton::Middle, false, lParam);
+            Button(MouseButton::kMiddle, false, lParam);
             return 0;
         case WM_MOUSEMOVE:
             if (onMove_) {

@@ -5,9 +5,9 @@
 #include "platform/error_report.h"
 #include "skin/skin_drawing.h"
 #include "win32/bitmap_conversion.h"
-#include "win32/gdi_text_rasterizer.h"
 #include "win32/win32_form.h"
 #include "win32/win32_picture.h"
+#include "win32/win32_text_rasterizer.h"
 #include "win32/win32_toolkit.h"
 
 namespace quorvel::win32 {
@@ -15,8 +15,8 @@ namespace quorvel::win32 {
 namespace {
 
 // One rasteriser for every styled control: they all paint on the one GUI thread.
-GdiTextRasterizer& SharedRasterizer() {
-    static GdiTextRasterizer rasterizer;
+Win32TextRasterizer& SharedRasterizer() {
+    static Win32TextRasterizer rasterizer;
     return rasterizer;
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 
-// <windows.h> for the adapters. Some API names are macros (ReplaceFile -> ReplaceFileW,
-// FormatMessage -> FormatMessageW) that would silently rename the program's own functions of
-// the same names, so they are removed; call the A/W functions by their full names.
+// <windows.h> for the adapters, without the min/max macros that break std::min/std::max.
+// The program names none of its own functions after a Win32 macro, so no macro needs
+// removing here.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
-
-#undef ReplaceFile
-#undef FormatMessage

@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Main.h"
 #include "controls/flat_menu.h"
 #include "controls/xp_bit_btn.h"
-#include "hotkeys/HotKey.h"
 #include "program_driver.h"
 #include "screen_capture.h"
-#include "settings/Option.h"
-#include "skin/about.h"
+#include "win32/test_hooks.h"
 #include "window_search.h"
+#include "windows/about_box.h"
+#include "windows/combination_editor.h"
+#include "windows/main_window.h"
+#include "windows/options_dialog.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -190,7 +191,7 @@ TEST_F(FourWindowsTest, TheMenusShowTheirCyrillicCaptions) {
     const LPARAM at = MAKELPARAM(r.right + 8, r.top);
 
     // The parking menu: all three items are Cyrillic.
-    PostMessageW(main, kPopupMenuMessage, 2, at);
+    PostMessageW(main, win32::kPopupMenuMessage, 2, at);
     std::vector<HWND> menus;
     ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
     SaveScreenshot("menu_parking");
@@ -198,7 +199,7 @@ TEST_F(FourWindowsTest, TheMenusShowTheirCyrillicCaptions) {
     ASSERT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).empty(); }));
 
     // The tray menu with its web submenu open: down to "Quorvel to Web", then right.
-    PostMessageW(main, kPopupMenuMessage, 1, at);
+    PostMessageW(main, win32::kPopupMenuMessage, 1, at);
     ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
     for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT})
         PostMessageW(menus[0], WM_KEYDOWN, key, 0);

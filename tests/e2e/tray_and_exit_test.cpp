@@ -8,10 +8,10 @@
 #include <optional>
 #include <thread>
 
-#include "app/Main.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "window_search.h"
+#include "windows/main_window.h"
 
 namespace quorvel::e2e {
 namespace {

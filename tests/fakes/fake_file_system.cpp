@@ -93,7 +93,7 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     return it->second.bytes;
 }
 
-bool FakeFileSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+bool FakeFileSystem::ReplaceFileContents(const std::string& path, std::string_view bytes) {
     calls_.push_back({Op::Replace, path});
     std::string key = Key(path);
     if (failWrites_.count(key) || !FolderExists(ParentKey(key)) || folders_.count(key)) {

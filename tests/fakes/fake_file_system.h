@@ -29,8 +29,8 @@ class FakeFileSystem : public FileSystem {
     void AddFolder(const std::string& path);
     void RemoveFile(const std::string& path);
 
-    // ReplaceFile on this path fails (as for a read-only file or a full disc) and leaves the
-    // file as it is; ReadFile of an existing file fails (as for a file locked by another
+    // ReplaceFileContents on this path fails (as for a read-only file or a full disc) and leaves
+    // the file as it is; ReadFile of an existing file fails (as for a file locked by another
     // program).
     void FailWrites(const std::string& path, bool fail = true);
     void FailReads(const std::string& path, bool fail = true);
@@ -45,7 +45,7 @@ class FakeFileSystem : public FileSystem {
 
     // FileSystem
     std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& pattern) override;

@@ -36,7 +36,7 @@ void FakeMessageDialogs::AnswerWith(std::function<ModalResult(const MessageReque
 std::vector<std::string> FakeMessageDialogs::ErrorTexts() const {
     std::vector<std::string> texts;
     for (const MessageRequest& request : shown)
-        if (request.type == DialogType::Error) texts.push_back(request.text);
+        if (request.type == DialogType::kError) texts.push_back(request.text);
     return texts;
 }
 

@@ -109,7 +109,7 @@ class FakeFolderListing : public FileSystem {
     std::map<std::string, std::vector<std::string>> listings;
 
     std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
-    bool ReplaceFile(const std::string&, std::string_view) override { return false; }
+    bool ReplaceFileContents(const std::string&, std::string_view) override { return false; }
     bool FileExists(const std::string&) override { return false; }
     bool CreateFolder(const std::string&) override { return false; }
     std::vector<std::string> ListFiles(const std::string& pattern) override {

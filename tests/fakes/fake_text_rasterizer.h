@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_rasterizer.h"
+#include "base/text_rasterizer.h"
 
 namespace quorvel {
 

@@ -35,7 +35,7 @@ void FakeForm::Show() {
 
 ModalResult FakeForm::ShowModal() {
     modal_ = true;
-    result_ = ModalResult::None;
+    result_ = ModalResult::kNone;
     const Point position = position_;
     const Size size = clientSize_;
     visible_ = true;
@@ -45,7 +45,7 @@ ModalResult FakeForm::ShowModal() {
         modalScripts_.pop_front();
         Fire(script);
     }
-    if (result_ == ModalResult::None) Close();
+    if (result_ == ModalResult::kNone) Close();
     const ModalResult result = result_;
     visible_ = false;
     modal_ = false;
@@ -60,7 +60,7 @@ void FakeForm::EndModal(ModalResult result) {
 void FakeForm::Close() {
     if (onClose_ && !onClose_()) return;
     if (modal_) {
-        if (result_ == ModalResult::None) result_ = ModalResult::Cancel;
+        if (result_ == ModalResult::kNone) result_ = ModalResult::kCancel;
         return;
     }
     visible_ = false;
@@ -319,7 +319,7 @@ void FakeToolkit::Guard(const std::function<void()>& handler) {
     RunReportingErrors(dialogs, handler);
 }
 
-FakeForm& FakeToolkit::GetForm(std::string_view layoutName) const {
+FakeForm& FakeToolkit::FormNamed(std::string_view layoutName) const {
     for (FakeForm* form : forms_)
         if (form->Layout().name == layoutName) return *form;
     throw std::logic_error("no such fake form: " + std::string(layoutName));

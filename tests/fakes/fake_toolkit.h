@@ -92,7 +92,7 @@ class FakeForm : public Form {
     bool visible_ = false;
     bool modal_ = false;
     bool enabled_ = true;
-    ModalResult result_ = ModalResult::None;
+    ModalResult result_ = ModalResult::kNone;
     Point position_;
     Size clientSize_;
     std::string caption_;
@@ -252,7 +252,7 @@ class FakeToolkit : public Toolkit {
     // Runs a handler in the error boundary, as the real toolkit calls every handler.
     void Guard(const std::function<void()>& handler);
 
-    FakeForm& GetForm(std::string_view layoutName) const;
+    FakeForm& FormNamed(std::string_view layoutName) const;
     FakePopupMenu& GetMenu(std::string_view layoutName) const;
     const std::vector<FakeForm*>& Forms() const { return forms_; }
     const std::vector<FakeTrayIcon*>& TrayIcons() const { return trays_; }

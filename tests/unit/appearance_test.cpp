@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_text_rasterizer.h"
 #include "fakes/fake_toolkit.h"
 #include "fakes/test_jpeg.h"
@@ -47,7 +48,8 @@ class AppearanceTest : public ::testing::Test {
     Profile profile_{files_};
     Options options_{profile_, kFolder};
     FakeToolkit toolkit_;
-    Program program_{toolkit_};
+    FakeServices fake_;
+    Program program_{toolkit_, fake_.services};
     FakeTextRasterizer text_;
     Appearance appearance_{program_.Form1(), program_.Form2(), program_.Form3(),
                            program_.Form4(), files_,           options_,
@@ -79,7 +81,8 @@ TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
     for (const std::string& bad : {std::string("not a picture"), truncated}) {
         SCOPED_TRACE(bad.size());
         FakeToolkit toolkit;
-        Program program(toolkit);
+        FakeServices services;
+        Program program(toolkit, services.services);
         files_.AddFile("C:\\Quorvel\\Broken.jpg", bad);
         WriteOptions("Broken.jpg");
         Appearance appearance(program.Form1(), program.Form2(), program.Form3(), program.Form4(),
@@ -87,7 +90,7 @@ TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
         appearance.Start();
 
         ASSERT_THAT(toolkit.dialogs.shown, SizeIs(1));
-        EXPECT_EQ(toolkit.dialogs.shown[0].type, DialogType::Error);
+        EXPECT_EQ(toolkit.dialogs.shown[0].type, DialogType::kError);
         EXPECT_EQ(program.Form1().Window().ClientSize(), (Size{202, 183}));
         EXPECT_EQ(appearance.Skin().Pixel(100, 100), kPlainPictureColor);
         // The options file keeps naming the skin.
@@ -130,15 +133,15 @@ TEST_F(AppearanceTest, DraggingThePictureMovesTheWindowWithTheLeftButtonOnly) {
     Form& window = program_.Form1().Window();
     window.SetPosition({100, 100});
 
-    image.MouseDown(MouseButton::Right, {10, 10});
+    image.MouseDown(MouseButton::kRight, {10, 10});
     image.MouseMove({30, 25});
     EXPECT_EQ(window.Position(), (Point{100, 100}));
-    image.MouseUp(MouseButton::Right, {30, 25});
+    image.MouseUp(MouseButton::kRight, {30, 25});
 
-    image.MouseDown(MouseButton::Left, {10, 10});
+    image.MouseDown(MouseButton::kLeft, {10, 10});
     image.MouseMove({30, 25});
     EXPECT_EQ(window.Position(), (Point{120, 115}));
-    image.MouseUp(MouseButton::Left, {30, 25});
+    image.MouseUp(MouseButton::kLeft, {30, 25});
     image.MouseMove({50, 50});
     EXPECT_EQ(window.Position(), (Point{120, 115}));
 }

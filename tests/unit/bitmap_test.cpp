@@ -32,10 +32,10 @@ TEST(Bitmap, NegativeSizeGivesAnEmptyPicture) {
 }
 
 TEST(ErrorText, FillsTheFirstPlaceholderOnly) {
-    EXPECT_EQ(FormatMessage("'%s' is not a valid boolean value", "yes"),
+    EXPECT_EQ(FormatText("'%s' is not a valid boolean value", "yes"),
               "'yes' is not a valid boolean value");
-    EXPECT_EQ(FormatMessage("%s and %s", "a"), "a and %s");
-    EXPECT_EQ(FormatMessage("no placeholder", "a"), "no placeholder");
+    EXPECT_EQ(FormatText("%s and %s", "a"), "a and %s");
+    EXPECT_EQ(FormatText("no placeholder", "a"), "no placeholder");
 }
 
 }  // namespace

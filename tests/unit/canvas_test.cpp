@@ -230,12 +230,12 @@ class CanvasText : public ::testing::Test {
 };
 
 TEST_F(CanvasText, TextOutPaintsTheCellOnlyWithASolidBrush) {
-    canvas_.TextOut(3, 4, "ab");
+    canvas_.WriteText(3, 4, "ab");
     EXPECT_EQ(FirstInk(), (Point{4, 6}));
     EXPECT_EQ(bitmap_.Pixel(3, 4), kWhite);
 
     canvas_.SetBrush(kBlue);
-    canvas_.TextOut(20, 20, "a");
+    canvas_.WriteText(20, 20, "a");
     EXPECT_EQ(bitmap_.Pixel(20, 20), kBlue);
     EXPECT_EQ(bitmap_.Pixel(20 + kW - 1, 20 + kH - 1), kBlue);
     EXPECT_EQ(bitmap_.Pixel(20 + kW, 20), kWhite);
@@ -244,19 +244,19 @@ TEST_F(CanvasText, TextOutPaintsTheCellOnlyWithASolidBrush) {
 
 TEST_F(CanvasText, DrawTextAlignsEachLineAndClipsToTheRectangle) {
     PixelRect centred{0, 0, 31, 20};
-    canvas_.DrawText("ab", centred, text_format::kCenter);
+    canvas_.WriteTextIn("ab", centred, text_format::kCenter);
     EXPECT_EQ(FirstInk(), (Point{(0 + 31 - 2 * kW) / 2 + 1, 2}));
 
     bitmap_ = Bitmap(60, 40, kWhite);
     PixelRect right{0, 0, 50, 40};
-    canvas_.DrawText("ab", right,
-                     text_format::kRight | text_format::kVCenter | text_format::kSingleLine);
+    canvas_.WriteTextIn("ab", right,
+                        text_format::kRight | text_format::kVCenter | text_format::kSingleLine);
     EXPECT_EQ(FirstInk(), (Point{50 - 2 * kW + 1, 40 / 2 - kH / 2 + 2}));
 
     // Clipped: nothing right of or below the rectangle.
     bitmap_ = Bitmap(60, 40, kWhite);
     PixelRect clip{0, 0, 10, 5};
-    canvas_.DrawText("abc", clip, text_format::kLeft);
+    canvas_.WriteTextIn("abc", clip, text_format::kLeft);
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 60; ++x) {
             if (bitmap_.Pixel(x, y) == kRed) {
@@ -270,29 +270,29 @@ TEST_F(CanvasText, DrawTextAlignsEachLineAndClipsToTheRectangle) {
 TEST_F(CanvasText, LinesBreakAtCarriageReturnAndLineFeed) {
     PixelRect r{0, 0, 60, 40};
     PixelRect measured = r;
-    EXPECT_EQ(canvas_.DrawText("ab\r\ncde", measured, text_format::kCalcRect), 2 * kH);
+    EXPECT_EQ(canvas_.WriteTextIn("ab\r\ncde", measured, text_format::kCalcRect), 2 * kH);
     EXPECT_EQ(measured, (PixelRect{0, 0, 3 * kW, 2 * kH}));
     EXPECT_TRUE(text_.drawnTexts.empty());
 
-    canvas_.DrawText("a\ncde", r, text_format::kCenter);
+    canvas_.WriteTextIn("a\ncde", r, text_format::kCenter);
     EXPECT_EQ(text_.drawnTexts, (std::vector<std::string>{"a", "cde"}));
     EXPECT_EQ(InkLeft(), (60 - 3 * kW) / 2 + 1);
 
     PixelRect single{0, 0, 60, 40};
-    canvas_.DrawText("a\nb", single, text_format::kSingleLine | text_format::kCalcRect);
+    canvas_.WriteTextIn("a\nb", single, text_format::kSingleLine | text_format::kCalcRect);
     EXPECT_EQ(single.Width(), 3 * kW);
     EXPECT_EQ(single.Height(), kH);
 
     // Only the lines that start inside the rectangle are drawn.
     text_.drawnTexts.clear();
     PixelRect shortRect{0, 0, 60, kH + 1};
-    canvas_.DrawText("1\n2\n3", shortRect, 0);
+    canvas_.WriteTextIn("1\n2\n3", shortRect, 0);
     EXPECT_EQ(text_.drawnTexts, (std::vector<std::string>{"1", "2"}));
 }
 
 TEST_F(CanvasText, AmpersandUnderlinesTheNextCharacter) {
     PixelRect r{0, 0, 60, 40};
-    canvas_.DrawText("a&bc", r, 0);
+    canvas_.WriteTextIn("a&bc", r, 0);
     EXPECT_EQ(text_.drawnTexts.back(), "abc");
     const int underline = FakeTextRasterizer::kAscent + 1;
     EXPECT_EQ(bitmap_.Pixel(kW - 1, underline), kWhite);
@@ -300,26 +300,26 @@ TEST_F(CanvasText, AmpersandUnderlinesTheNextCharacter) {
     EXPECT_EQ(bitmap_.Pixel(2 * kW - 2, underline), kRed);
     EXPECT_EQ(bitmap_.Pixel(2 * kW - 1, underline), kWhite);
 
-    canvas_.DrawText("x&&y", r, 0);
+    canvas_.WriteTextIn("x&&y", r, 0);
     EXPECT_EQ(text_.drawnTexts.back(), "x&y");
-    canvas_.DrawText("a&b", r, text_format::kNoPrefix);
+    canvas_.WriteTextIn("a&b", r, text_format::kNoPrefix);
     EXPECT_EQ(text_.drawnTexts.back(), "a&b");
     // A Cyrillic accelerator is underlined as one character.
     bitmap_ = Bitmap(60, 40, kWhite);
-    canvas_.DrawText("&\xD0\x92\xD1\x8B", r, 0);
+    canvas_.WriteTextIn("&\xD0\x92\xD1\x8B", r, 0);
     EXPECT_EQ(bitmap_.Pixel(kW - 2, underline), kRed);
     EXPECT_EQ(bitmap_.Pixel(kW - 1, underline), kWhite);
 }
 
 TEST_F(CanvasText, EmptyTextsDrawNothingAndMeasureEmpty) {
     PixelRect r{5, 5, 50, 30};
-    EXPECT_EQ(canvas_.DrawText("", r, text_format::kCalcRect), kH);
+    EXPECT_EQ(canvas_.WriteTextIn("", r, text_format::kCalcRect), kH);
     EXPECT_EQ(r, (PixelRect{5, 5, 5, 5}));
     EXPECT_EQ(canvas_.TextExtent(""), (Size{0, kH}));
     Bitmap b(4, 4);
     Canvas noText(b);
     EXPECT_EQ(noText.TextExtent("abc"), (Size{0, 0}));
-    noText.TextOut(0, 0, "abc");
+    noText.WriteText(0, 0, "abc");
     EXPECT_EQ(b.Pixels(), std::vector<Color>(16, kWhite));
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "heart_fixture.h"
-#include "hotkeys/HotKey.h"
+#include "windows/combination_editor.h"
 
 namespace quorvel {
 namespace {
@@ -57,7 +57,7 @@ TEST_F(CombinationStoreTest, NewWritesTheRecordInKeyOrderThenTheCount) {
     StoreCombination(1, "F5");
     program_->Run();
     TForm2& editor = program_->Form2();
-    editor.HotKey->SetValue(kCtrlBit | 101);  // Ctrl + keypad 5
+    editor.HotKey->SetValue(kShortcutCtrl | 101);  // Ctrl + keypad 5
     editor.Plugin->Add("Recorder");
     editor.Plugin->SetItemIndex(0);
     editor.C1->SetChecked(true);
@@ -80,7 +80,7 @@ TEST_F(CombinationStoreTest, NewWritesTheRecordInKeyOrderThenTheCount) {
     EXPECT_EQ(Store().Setting.Plugin, "Recorder");
     editor.Comment->SetText("");
     Store().TransferRecord("FORM");
-    EXPECT_EQ(editor.HotKey->Value(), kCtrlBit | '5');
+    EXPECT_EQ(editor.HotKey->Value(), kShortcutCtrl | '5');
     EXPECT_EQ(editor.Comment->Text(), "two\r\nlines \\n and C:\\Temp");
     EXPECT_EQ(Store().EditorCommand, "go");
 }
@@ -90,7 +90,7 @@ TEST_F(CombinationStoreTest, ReSaveReplacesInPlaceAndWritesBooleansAsTheProgramD
     StoreCombination(2, "F6");
     program_->Run();
     TForm2& editor = program_->Form2();
-    editor.HotKey->SetValue(kShiftBit | 'Q');
+    editor.HotKey->SetValue(kShortcutShift | 'Q');
     editor.C1->SetChecked(false);
     editor.C2->SetChecked(true);
     Store().TargetNumber = 1;

@@ -13,13 +13,13 @@ using Keys = fakes::FakeSystemHotKeys::Keys;
 
 TEST(ShortCutToModifiers, EachModifierMapsOnItsOwn) {
     EXPECT_EQ(ShortCutToModifiers('A').modifiers, 0u);
-    EXPECT_EQ(ShortCutToModifiers(kAltBit | 'A').modifiers, 1u);
-    EXPECT_EQ(ShortCutToModifiers(kCtrlBit | 'A').modifiers, 2u);
-    EXPECT_EQ(ShortCutToModifiers(kShiftBit | 'A').modifiers, 4u);
-    EXPECT_EQ(ShortCutToModifiers(kAltBit | kCtrlBit | 'A').modifiers, 3u);
-    EXPECT_EQ(ShortCutToModifiers(kShiftBit | kAltBit | 'A').modifiers, 5u);
-    EXPECT_EQ(ShortCutToModifiers(kShiftBit | kCtrlBit | 'A').modifiers, 6u);
-    const auto all = ShortCutToModifiers(kShiftBit | kCtrlBit | kAltBit | 123);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutAlt | 'A').modifiers, 1u);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutCtrl | 'A').modifiers, 2u);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutShift | 'A').modifiers, 4u);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutAlt | kShortcutCtrl | 'A').modifiers, 3u);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutShift | kShortcutAlt | 'A').modifiers, 5u);
+    EXPECT_EQ(ShortCutToModifiers(kShortcutShift | kShortcutCtrl | 'A').modifiers, 6u);
+    const auto all = ShortCutToModifiers(kShortcutShift | kShortcutCtrl | kShortcutAlt | 123);
     EXPECT_EQ(all.modifiers, 7u);
     EXPECT_EQ(all.virtualKey, 123u);
 }
@@ -91,15 +91,15 @@ TEST_F(DispatchTest, ConfirmationWithASecondPressRunsOnceAfterTheRequestHasGone)
         EXPECT_EQ(hotKeys_->registered.at(kCancelHotKeyId), (Keys{0, 0x1B}));
         Press(2);
         ranInsideRequest = !Executes().empty();
-        return ModalResult::Yes;  // ignored: the box was closed
+        return ModalResult::kYes;  // ignored: the box was closed
     });
     Press(2);
     EXPECT_FALSE(ranInsideRequest);
     EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B")));
     const MessageRequest& request = toolkit_.dialogs.shown.at(0);
     EXPECT_EQ(CaptionOf(request), "Warning");
-    EXPECT_EQ(request.buttons, DialogButtons::YesAbort);
-    EXPECT_EQ(DefaultButtonOf(request), ModalResult::Yes);
+    EXPECT_EQ(request.buttons, DialogButtons::kYesAbort);
+    EXPECT_EQ(DefaultButtonOf(request), ModalResult::kYes);
     EXPECT_EQ(request.text,
               "For acknowledgement of performance of a combination press it again or 'Esc' for "
               "a cancellation\rShift+B");
@@ -115,14 +115,14 @@ TEST_F(DispatchTest, EscDuringTheRequestRunsNothingAndFreesEsc) {
     EnterBackground();
     toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
         Press(kCancelHotKeyId);
-        return ModalResult::Yes;
+        return ModalResult::kYes;
     });
     Press(2);
     EXPECT_THAT(Executes(), IsEmpty());
     EXPECT_FALSE(hotKeys_->registered.count(kCancelHotKeyId));
     EXPECT_FALSE(Dispatcher().ConfirmationPending());
     // The next press asks again.
-    toolkit_.dialogs.Answer(ModalResult::Abort);
+    toolkit_.dialogs.Answer(ModalResult::kAbort);
     Press(2);
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 2u);
     EXPECT_THAT(Executes(), IsEmpty());
@@ -134,7 +134,7 @@ TEST_F(DispatchTest, AnEscThatArrivesAfterTheRequestHasEndedDoesNothing) {
     EnterBackground();
     toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
         Press(kCancelHotKeyId);
-        return ModalResult::Yes;
+        return ModalResult::kYes;
     });
     Press(2);
     Press(kCancelHotKeyId);
@@ -154,7 +154,7 @@ TEST_F(DispatchTest, AnotherCombinationDuringTheRequestRunsWithoutItsOwnQuestion
     EnterBackground();
     toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
         Press(5);
-        return ModalResult::Yes;
+        return ModalResult::kYes;
     });
     Press(2);
     EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(5, "F9")));
@@ -163,12 +163,12 @@ TEST_F(DispatchTest, AnotherCombinationDuringTheRequestRunsWithoutItsOwnQuestion
 
 TEST_F(DispatchTest, YesRunsAndAbortOrTheCloseBoxDoNot) {
     EnterBackground();
-    toolkit_.dialogs.Answer(ModalResult::Abort);
+    toolkit_.dialogs.Answer(ModalResult::kAbort);
     Press(2);
-    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    toolkit_.dialogs.Answer(ModalResult::kCancel);
     Press(2);
     EXPECT_THAT(Executes(), IsEmpty());
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     Press(2);
     EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B")));
     EXPECT_FALSE(hotKeys_->registered.count(kCancelHotKeyId));
@@ -176,7 +176,7 @@ TEST_F(DispatchTest, YesRunsAndAbortOrTheCloseBoxDoNot) {
 
 TEST_F(DispatchTest, AConfirmedCombinationThatIsOffRunsNothing) {
     profile_.WriteIniValue("HOT2", "Checked", "0", kList);
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     Press(2);
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
     EXPECT_THAT(Executes(), IsEmpty());
@@ -202,13 +202,13 @@ TEST_F(DispatchTest, ABrokenBooleanAbandonsThePressWithTheError) {
 }
 
 TEST_F(DispatchTest, TheOfferToGoBackToBackgroundAsksOnlyWhenTheOptionIsOn) {
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     MainWindow().Send(kOfferBackgroundMessage, 0, 0);
     EXPECT_EQ(LastDialog().text, "At setting combinations will be switched - off.");
-    EXPECT_EQ(LastDialog().buttons, DialogButtons::YesCancel);
+    EXPECT_EQ(LastDialog().buttons, DialogButtons::kYesCancel);
     EXPECT_TRUE(LastDialog().beep);
     EXPECT_TRUE(MainWindow().Visible());
-    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    toolkit_.dialogs.Answer(ModalResult::kCancel);
     MainWindow().Send(kOfferBackgroundMessage, 0, 0);
     EXPECT_FALSE(MainWindow().Visible());
     EXPECT_EQ(hotKeys_->registered.size(), 3u);
@@ -219,10 +219,10 @@ TEST_F(DispatchTest, TheOfferToGoBackToBackgroundAsksOnlyWhenTheOptionIsOn) {
 }
 
 TEST_F(DispatchTest, TheMinimiseButtonAndTheTrayIconSwitchModes) {
-    toolkit_.GetForm("TForm1").Get<FakePushButton>("Button6").Click();
+    toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button6").Click();
     EXPECT_FALSE(MainWindow().Visible());
     EXPECT_EQ(keyboard_.Activated().size(), 1u);
-    toolkit_.dialogs.Answer(ModalResult::Yes);  // leaving background mode is asked about
+    toolkit_.dialogs.Answer(ModalResult::kYes);  // leaving background mode is asked about
     toolkit_.TrayIcons().at(0)->Click();
     EXPECT_TRUE(MainWindow().Visible());
     EXPECT_THAT(hotKeys_->registered, IsEmpty());

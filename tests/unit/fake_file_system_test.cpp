@@ -31,14 +31,14 @@ TEST(FakeFileSystem, ListsMatchingFilesOfOneFolderSortedWithoutCase) {
 
 TEST(FakeFileSystem, WritesNeedAnExistingFolderAndCanBeMadeToFail) {
     FakeFileSystem files;
-    EXPECT_FALSE(files.ReplaceFile("C:\\Q\\DATA\\BASE.INI", "x"));
+    EXPECT_FALSE(files.ReplaceFileContents("C:\\Q\\DATA\\BASE.INI", "x"));
     EXPECT_TRUE(files.CreateFolder("C:\\Q\\DATA\\"));
-    EXPECT_TRUE(files.ReplaceFile("C:\\Q\\DATA\\BASE.INI", "x"));
+    EXPECT_TRUE(files.ReplaceFileContents("C:\\Q\\DATA\\BASE.INI", "x"));
     EXPECT_TRUE(files.FileExists("c:/q/data/base.ini"));
     EXPECT_EQ(files.ReadFile("C:\\q\\Data\\Base.ini"), "x");
 
     files.FailWrites("C:\\Q\\DATA\\base.ini");
-    EXPECT_FALSE(files.ReplaceFile("C:\\Q\\DATA\\BASE.INI", "y"));
+    EXPECT_FALSE(files.ReplaceFileContents("C:\\Q\\DATA\\BASE.INI", "y"));
     EXPECT_EQ(files.File("C:\\Q\\DATA\\BASE.INI"), "x");
     EXPECT_FALSE(files.CreateFolder("C:\\Q\\DATA\\BASE.INI\\sub"));
     EXPECT_EQ(files.FilePaths(), Strings{"C:\\Q\\DATA\\BASE.INI"});

@@ -24,16 +24,16 @@ struct FirstActivationTest : testing::Test {
 
 TEST_F(FirstActivationTest, AnsweringNoStopsTheInformationForGoodYesKeepsIt) {
     auto first = Make("", "-1");
-    dialogs.Answer(ModalResult::Yes);
+    dialogs.Answer(ModalResult::kYes);
     first.Activated("Welcome");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].caption, "Quorvel");
     EXPECT_EQ(dialogs.shown[0].text, "Welcome");
-    EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::kYesNo);
     EXPECT_TRUE(options.Read(option::kInformationShow));
 
     auto next = Make("", "-1");
-    dialogs.Answer(ModalResult::No);
+    dialogs.Answer(ModalResult::kNo);
     next.Activated("Welcome");
     EXPECT_EQ(profile.ReadIniValue("PROGRAM", "INFORMATION_SHOW", "C:\\Q\\Option.ini"), "0");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
 
 namespace quorvel {
@@ -11,7 +12,8 @@ namespace {
 class FormCaptionsTest : public ::testing::Test {
   protected:
     FakeToolkit toolkit_;
-    Program program_{toolkit_};
+    FakeServices fake_;
+    Program program_{toolkit_, fake_.services};
     FormCaptions captions_{program_.Form1(), program_.Form2(), program_.Form3(), program_.Form4()};
 };
 

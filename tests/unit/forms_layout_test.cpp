@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
 
 namespace quorvel {
@@ -19,7 +20,8 @@ const FormLayout* const kAllLayouts[] = {&kForm1Layout, &kForm2Layout, &kForm3La
 class FormsLayoutTest : public ::testing::Test {
   protected:
     FakeToolkit toolkit;
-    Program program{toolkit};
+    FakeServices fake_;
+    Program program{toolkit, fake_.services};
 };
 
 TEST(FormLayouts, NamesAreUniqueAndTabStopsFormOneUnbrokenCycle) {
@@ -41,7 +43,7 @@ TEST(FormLayouts, EveryControlLiesInsideItsWindowOverAPictureThatFillsIt) {
         SCOPED_TRACE(std::string(layout->name));
         const ControlLayout& picture = layout->controls.front();
         EXPECT_EQ(picture.name, "Image1");
-        EXPECT_EQ(picture.kind, ControlKind::Picture);
+        EXPECT_EQ(picture.kind, ControlKind::kPicture);
         EXPECT_EQ(picture.bounds,
                   (LayoutRect{0, 0, layout->clientSize.width, layout->clientSize.height}));
         for (const ControlLayout& control : layout->controls) {
@@ -85,7 +87,7 @@ TEST_F(FormsLayoutTest, WindowsAreCreatedInOrderEachFollowedByItsControls) {
 TEST_F(FormsLayoutTest, EveryControlOfEveryLayoutExistsWithItsKindPlaceAndCaption) {
     for (const FormLayout* layout : kAllLayouts) {
         SCOPED_TRACE(std::string(layout->name));
-        FakeForm& form = toolkit.GetForm(layout->name);
+        FakeForm& form = toolkit.FormNamed(layout->name);
         EXPECT_EQ(form.Controls().size(), layout->controls.size());
         for (const ControlLayout& control : layout->controls) {
             FakeControlBase* fake = form.Find(control.name);
@@ -111,34 +113,34 @@ struct Expected {
 };
 
 const Expected kRepresentative[] = {
-    {"TForm1", "List", ControlKind::ListBox, {5, 30, 99, 113}, ""},
-    {"TForm1", "Button1", ControlKind::PushButton, {109, 29, 89, 24}, "Create"},
-    {"TForm1", "Button3", ControlKind::PushButton, {109, 89, 89, 25}, "Update"},
-    {"TForm1", "Button5", ControlKind::PushButton, {3, 150, 103, 25}, "About"},
-    {"TForm1", "Button6", ControlKind::PushButton, {109, 150, 89, 25}, "Minimized"},
-    {"TForm1", "Speedbut123", ControlKind::GlyphButton, {172, 8, 20, 15}, ""},
-    {"TForm2", "HotKey", ControlKind::HotKeyEdit, {5, 37, 164, 19}, ""},
-    {"TForm2", "C2", ControlKind::CheckBox, {6, 83, 13, 13}, "To request acknowledgement"},
-    {"TForm2", "Comment", ControlKind::Memo, {5, 64, 191, 33}, ""},
-    {"TForm2", "Plugin", ControlKind::DropDownList, {5, 117, 191, 21}, ""},
-    {"TForm2", "Button2", ControlKind::PushButton, {113, 150, 81, 25}, "Cancel"},
-    {"TForm2", "Speed2", ControlKind::GlyphButton, {173, 37, 23, 20}, ""},
-    {"TForm3", "S2", ControlKind::GlyphButton, {176, 8, 20, 15}, ""},
-    {"TForm3", "C5", ControlKind::CheckBox, {4, 126, 13, 13}, "Warn when deleting hot key"},
-    {"TForm3", "C9", ControlKind::CheckBox, {21, 100, 13, 13}, "Animation"},
-    {"TForm3", "DriveLeter", ControlKind::DropDownList, {146, 73, 49, 21}, ""},
-    {"TForm3", "ListSkin", ControlKind::ListBox, {11, 48, 83, 97}, ""},
-    {"TForm3", "Button3", ControlKind::PushButton, {49, 110, 105, 25}, "Load language"},
-    {"TForm3", "FolderEdit", ControlKind::Edit, {8, 73, 187, 21}, ""},
-    {"TForm4", "XPLabel1", ControlKind::Label, {19, 25, 162, 17}, "Quorvel 3.5"},
-    {"TForm4", "XPBitBtn1", ControlKind::PushButton, {10, 149, 87, 25}, "Ok"},
-    {"TForm4", "XPBitBtn3", ControlKind::PushButton, {104, 149, 89, 25}, "Gratitude ..."},
+    {"TForm1", "List", ControlKind::kListBox, {5, 30, 99, 113}, ""},
+    {"TForm1", "Button1", ControlKind::kPushButton, {109, 29, 89, 24}, "Create"},
+    {"TForm1", "Button3", ControlKind::kPushButton, {109, 89, 89, 25}, "Update"},
+    {"TForm1", "Button5", ControlKind::kPushButton, {3, 150, 103, 25}, "About"},
+    {"TForm1", "Button6", ControlKind::kPushButton, {109, 150, 89, 25}, "Minimized"},
+    {"TForm1", "Speedbut123", ControlKind::kGlyphButton, {172, 8, 20, 15}, ""},
+    {"TForm2", "HotKey", ControlKind::kHotKeyEdit, {5, 37, 164, 19}, ""},
+    {"TForm2", "C2", ControlKind::kCheckBox, {6, 83, 13, 13}, "To request acknowledgement"},
+    {"TForm2", "Comment", ControlKind::kMemo, {5, 64, 191, 33}, ""},
+    {"TForm2", "Plugin", ControlKind::kDropDownList, {5, 117, 191, 21}, ""},
+    {"TForm2", "Button2", ControlKind::kPushButton, {113, 150, 81, 25}, "Cancel"},
+    {"TForm2", "Speed2", ControlKind::kGlyphButton, {173, 37, 23, 20}, ""},
+    {"TForm3", "S2", ControlKind::kGlyphButton, {176, 8, 20, 15}, ""},
+    {"TForm3", "C5", ControlKind::kCheckBox, {4, 126, 13, 13}, "Warn when deleting hot key"},
+    {"TForm3", "C9", ControlKind::kCheckBox, {21, 100, 13, 13}, "Animation"},
+    {"TForm3", "DriveLeter", ControlKind::kDropDownList, {146, 73, 49, 21}, ""},
+    {"TForm3", "ListSkin", ControlKind::kListBox, {11, 48, 83, 97}, ""},
+    {"TForm3", "Button3", ControlKind::kPushButton, {49, 110, 105, 25}, "Load language"},
+    {"TForm3", "FolderEdit", ControlKind::kEdit, {8, 73, 187, 21}, ""},
+    {"TForm4", "XPLabel1", ControlKind::kLabel, {19, 25, 162, 17}, "Quorvel 3.5"},
+    {"TForm4", "XPBitBtn1", ControlKind::kPushButton, {10, 149, 87, 25}, "Ok"},
+    {"TForm4", "XPBitBtn3", ControlKind::kPushButton, {104, 149, 89, 25}, "Gratitude ..."},
 };
 
 TEST_F(FormsLayoutTest, RepresentativeControlsHaveTheirLayoutValues) {
     for (const Expected& expected : kRepresentative) {
         SCOPED_TRACE(std::string(expected.form) + "." + std::string(expected.name));
-        FakeControlBase* fake = toolkit.GetForm(expected.form).Find(expected.name);
+        FakeControlBase* fake = toolkit.FormNamed(expected.form).Find(expected.name);
         ASSERT_NE(fake, nullptr);
         EXPECT_EQ(fake->Layout().kind, expected.kind);
         EXPECT_EQ(fake->AsControl().Bounds(), expected.bounds);
@@ -147,7 +149,7 @@ TEST_F(FormsLayoutTest, RepresentativeControlsHaveTheirLayoutValues) {
 }
 
 TEST_F(FormsLayoutTest, ControlSettingsOfTheLayouts) {
-    FakeForm& main = toolkit.GetForm("TForm1");
+    FakeForm& main = toolkit.FormNamed("TForm1");
     EXPECT_EQ(main.Caption(), "ZORIZED3");
     EXPECT_EQ(main.ClientSize(), (Size{202, 183}));
     EXPECT_EQ(main.Layout().font, (FontSpec{"MS Sans Serif", -11}));
@@ -158,7 +160,7 @@ TEST_F(FormsLayoutTest, ControlSettingsOfTheLayouts) {
     EXPECT_EQ(main.Get<FakeGlyphButton>("SpeedButton").Hint(),
               "http://www.quorvel.net/documentation.htm");
 
-    FakeForm& editor = toolkit.GetForm("TForm2");
+    FakeForm& editor = toolkit.FormNamed("TForm2");
     EXPECT_EQ(editor.Caption(), "Combination");
     EXPECT_EQ(editor.Get<FakeHotKeyEdit>("HotKey").Value(), 57409);  // Shift+Ctrl+Alt+A
     EXPECT_TRUE(editor.Get<FakeCheckBox>("C1").Checked());
@@ -167,7 +169,7 @@ TEST_F(FormsLayoutTest, ControlSettingsOfTheLayouts) {
     EXPECT_TRUE(editor.Get<FakeDropDownList>("Plugin").Layout().sorted);
     EXPECT_EQ(editor.Get<FakeGlyphButton>("Speed").Hint(), "Close");
 
-    FakeForm& options = toolkit.GetForm("TForm3");
+    FakeForm& options = toolkit.FormNamed("TForm3");
     for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6"})
         EXPECT_TRUE(options.Get<FakeCheckBox>(name).Checked()) << name;
     for (const char* name : {"C7", "C8", "C9"})
@@ -176,7 +178,7 @@ TEST_F(FormsLayoutTest, ControlSettingsOfTheLayouts) {
     EXPECT_FALSE(options.Get<FakeListBox>("ListSkin").Layout().border);
     EXPECT_EQ(options.Get<FakeGlyphButton>("S1").Hint(), "Back");
 
-    const FakeLabel& label = toolkit.GetForm("TForm4").Get<FakeLabel>("XPLabel1");
+    const FakeLabel& label = toolkit.FormNamed("TForm4").Get<FakeLabel>("XPLabel1");
     EXPECT_EQ(label.Layout().font, (FontSpec{"Courier New", -15, true}));
     EXPECT_TRUE(label.Layout().handCursor);
     EXPECT_EQ(label.Hint(), "http://www.quorvel.net/index.htm");
@@ -184,7 +186,7 @@ TEST_F(FormsLayoutTest, ControlSettingsOfTheLayouts) {
 
 TEST_F(FormsLayoutTest, EachPictureHoldsAPlainBitmapOfItsLayoutSize) {
     for (const FormLayout* layout : kAllLayouts) {
-        const auto& picture = toolkit.GetForm(layout->name).Get<FakePicture>("Image1");
+        const auto& picture = toolkit.FormNamed(layout->name).Get<FakePicture>("Image1");
         EXPECT_EQ(picture.Image(),
                   Bitmap(layout->clientSize.width, layout->clientSize.height, kPlainPictureColor))
             << layout->name;
@@ -194,8 +196,8 @@ TEST_F(FormsLayoutTest, EachPictureHoldsAPlainBitmapOfItsLayoutSize) {
 TEST_F(FormsLayoutTest, EveryGlyphButtonShowsAGlyph) {
     for (const FormLayout* layout : kAllLayouts) {
         for (const ControlLayout& control : layout->controls) {
-            if (control.kind != ControlKind::GlyphButton) continue;
-            const auto& button = toolkit.GetForm(layout->name).Get<FakeGlyphButton>(control.name);
+            if (control.kind != ControlKind::kGlyphButton) continue;
+            const auto& button = toolkit.FormNamed(layout->name).Get<FakeGlyphButton>(control.name);
             EXPECT_FALSE(button.Glyph().Empty()) << control.name;
         }
     }
@@ -203,7 +205,7 @@ TEST_F(FormsLayoutTest, EveryGlyphButtonShowsAGlyph) {
 
 TEST_F(FormsLayoutTest, TheTrayMenuHasItsItemsSubmenuAndDefault) {
     FakePopupMenu& menu = toolkit.GetMenu("Menu1");
-    EXPECT_EQ(&menu.Owner(), &toolkit.GetForm("TForm1"));
+    EXPECT_EQ(&menu.Owner(), &toolkit.FormNamed("TForm1"));
     std::vector<std::string_view> order;
     for (const MenuItemLayout& item : menu.Layout().items) order.push_back(item.name);
     EXPECT_EQ(order, (std::vector<std::string_view>{"N1", "N2", "N5", "N14", "N7", "N10", "N6",

@@ -8,12 +8,8 @@
 #include <string>
 
 #include "app/program.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_keyboard.h"
-#include "fakes/fake_module_loader.h"
-#include "fakes/fake_system_hot_keys.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
-#include "fakes/test_jpeg.h"
 #include "hotkeys/combination_store.h"
 #include "hotkeys/dispatch.h"
 #include "settings/profile.h"
@@ -34,10 +30,9 @@ class HeartTest : public ::testing::Test {
             "[MESSAGE]\r\nDISABLE_FONE_MODES=-1\r\nDELETE_HOT_KEY=0\r\nEXIT_PROGRAM=0\r\n"
             "[MODULES]\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE=0\r\nFASTOPEN=0\r\n"
             "[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
-        files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeTestJpeg(202, 183, Rgb(40, 80, 160), Rgb(200, 210, 220)));
         files_.AddFile(kRecorder, "");
         loader_.Add(kRecorder, "Recorder");
-        program_ = std::make_unique<Program>(toolkit_, &services_);
+        program_ = std::make_unique<Program>(toolkit_, fake_.services);
     }
 
     // Writes section HOTn of the list file and the count.
@@ -66,8 +61,8 @@ class HeartTest : public ::testing::Test {
         profile_.WriteIniValue(section, key, on ? "-1" : "0", kOptions);
     }
 
-    CombinationStore& Store() { return *program_->Store(); }
-    HotKeyDispatcher& Dispatcher() { return *program_->Dispatcher(); }
+    CombinationStore& Store() { return program_->Store(); }
+    HotKeyDispatcher& Dispatcher() { return program_->Dispatcher(); }
     ListBox& List() { return *program_->Form1().List; }
     Form& MainWindow() { return program_->Form1().Window(); }
 
@@ -84,24 +79,15 @@ class HeartTest : public ::testing::Test {
     }
     void Press(int id) { MainWindow().Send(kHotKeyMessage, std::uintptr_t(id), 0); }
 
-    FakeFileSystem files_;
+    FakeServices fake_;
+    FakeFileSystem& files_ = fake_.files;
     Profile profile_{files_};
-    fakes::FakeKeyNames keyNames_;
-    FakeKeyboard keyboard_;
-    fakes::FakeModuleLoader loader_;
-    fakes::FakeFocusKeeper focus_;
-    fakes::FakeSystemHotKeys* hotKeys_ = nullptr;
-    Services services_{.files = files_,
-                       .keyNames = keyNames_,
-                       .keyboard = keyboard_,
-                       .modules = loader_,
-                       .focus = focus_,
-                       .createHotKeys = [this](std::uintptr_t) -> std::unique_ptr<SystemHotKeys> {
-                           auto keys = std::make_unique<fakes::FakeSystemHotKeys>();
-                           hotKeys_ = keys.get();
-                           return keys;
-                       },
-                       .programFile = "C:\\Quorvel\\quorvel.exe"};
+    fakes::FakeKeyNames& keyNames_ = fake_.keyNames;
+    FakeKeyboard& keyboard_ = fake_.keyboard;
+    fakes::FakeModuleLoader& loader_ = fake_.loader;
+    fakes::FakeFocusKeeper& focus_ = fake_.focus;
+    Services& services_ = fake_.services;
+    fakes::FakeSystemHotKeys*& hotKeys_ = fake_.hotKeys;
     FakeToolkit toolkit_;
     std::unique_ptr<Program> program_;
 };

@@ -11,7 +11,7 @@
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_language_target.h"
 #include "fakes/fake_toolkit.h"
-#include "settings/Option.h"
+#include "windows/options_dialog.h"
 
 namespace quorvel {
 namespace {

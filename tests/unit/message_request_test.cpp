@@ -6,30 +6,30 @@ namespace quorvel {
 namespace {
 
 TEST(MessageRequest, CaptionComesFromTheTypeUnlessOneIsGiven) {
-    EXPECT_EQ(CaptionOf({.type = DialogType::Warning}), "Warning");
-    EXPECT_EQ(CaptionOf({.type = DialogType::Information}), "Information");
-    EXPECT_EQ(CaptionOf({.type = DialogType::Error}), "Error");
-    EXPECT_EQ(CaptionOf({.type = DialogType::Confirm}), "Confirm");
-    EXPECT_EQ(CaptionOf({.type = DialogType::Plain}), "Quorvel");
-    EXPECT_EQ(CaptionOf({.type = DialogType::Warning, .caption = "Quorvel"}), "Quorvel");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kWarning}), "Warning");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kInformation}), "Information");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kError}), "Error");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kConfirm}), "Confirm");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kPlain}), "Quorvel");
+    EXPECT_EQ(CaptionOf({.type = DialogType::kWarning, .caption = "Quorvel"}), "Quorvel");
 }
 
 TEST(MessageRequest, DefaultButtonIsTheRequestedOneWhenTheSetHasIt) {
-    EXPECT_EQ(DefaultButtonOf({.buttons = DialogButtons::YesNoCancel}), ModalResult::Yes);
+    EXPECT_EQ(DefaultButtonOf({.buttons = DialogButtons::kYesNoCancel}), ModalResult::kYes);
     EXPECT_EQ(DefaultButtonOf(
-                  {.buttons = DialogButtons::YesNoCancel, .defaultButton = ModalResult::Cancel}),
-              ModalResult::Cancel);
+                  {.buttons = DialogButtons::kYesNoCancel, .defaultButton = ModalResult::kCancel}),
+              ModalResult::kCancel);
     EXPECT_EQ(
-        DefaultButtonOf({.buttons = DialogButtons::YesAbort, .defaultButton = ModalResult::No}),
-        ModalResult::Yes);
+        DefaultButtonOf({.buttons = DialogButtons::kYesAbort, .defaultButton = ModalResult::kNo}),
+        ModalResult::kYes);
 }
 
 TEST(MessageRequest, EscapeAnswersCancelOrNoForYesNo) {
-    EXPECT_EQ(EscapeResultOf(DialogButtons::Ok), ModalResult::Cancel);
-    EXPECT_EQ(EscapeResultOf(DialogButtons::YesNo), ModalResult::No);
-    EXPECT_EQ(EscapeResultOf(DialogButtons::YesCancel), ModalResult::Cancel);
-    EXPECT_EQ(EscapeResultOf(DialogButtons::YesNoCancel), ModalResult::Cancel);
-    EXPECT_EQ(EscapeResultOf(DialogButtons::YesAbort), ModalResult::Cancel);
+    EXPECT_EQ(EscapeResultOf(DialogButtons::kOk), ModalResult::kCancel);
+    EXPECT_EQ(EscapeResultOf(DialogButtons::kYesNo), ModalResult::kNo);
+    EXPECT_EQ(EscapeResultOf(DialogButtons::kYesCancel), ModalResult::kCancel);
+    EXPECT_EQ(EscapeResultOf(DialogButtons::kYesNoCancel), ModalResult::kCancel);
+    EXPECT_EQ(EscapeResultOf(DialogButtons::kYesAbort), ModalResult::kCancel);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "base/error.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
 
 namespace quorvel {
@@ -14,14 +15,15 @@ constexpr Shortcut kDelete = 46;
 
 class ModalWindowsTest : public ::testing::Test {
   protected:
-    FakeForm& Main() { return toolkit.GetForm("TForm1"); }
-    FakeForm& Editor() { return toolkit.GetForm("TForm2"); }
-    FakeForm& Options() { return toolkit.GetForm("TForm3"); }
-    FakeForm& About() { return toolkit.GetForm("TForm4"); }
+    FakeForm& Main() { return toolkit.FormNamed("TForm1"); }
+    FakeForm& Editor() { return toolkit.FormNamed("TForm2"); }
+    FakeForm& Options() { return toolkit.FormNamed("TForm3"); }
+    FakeForm& About() { return toolkit.FormNamed("TForm4"); }
     FakePushButton& MainButton(const char* name) { return Main().Get<FakePushButton>(name); }
 
     FakeToolkit toolkit;
-    Program program{toolkit};
+    FakeServices fake_;
+    Program program{toolkit, fake_.services};
 };
 
 TEST_F(ModalWindowsTest, RunShowsTheMainWindowAndRunsTheLoopOnIt) {
@@ -69,15 +71,15 @@ TEST_F(ModalWindowsTest, DialogsReturnTheResultOfTheButtonThatEndedThem) {
         const char* control;
         ModalResult result;
     } cases[] = {
-        {&program.Form2(), "Button2", ModalResult::Cancel},
-        {&program.Form2(), "Speed", ModalResult::Cancel},
-        {&program.Form3(), "Button1", ModalResult::Ok},
-        {&program.Form3(), "Button2", ModalResult::Cancel},
-        {&program.Form4(), "XPBitBtn1", ModalResult::Ok},
+        {&program.Form2(), "Button2", ModalResult::kCancel},
+        {&program.Form2(), "Speed", ModalResult::kCancel},
+        {&program.Form3(), "Button1", ModalResult::kOk},
+        {&program.Form3(), "Button2", ModalResult::kCancel},
+        {&program.Form4(), "XPBitBtn1", ModalResult::kOk},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
-        FakeForm& dialog = toolkit.GetForm(c.form->Layout().name);
+        FakeForm& dialog = toolkit.FormNamed(c.form->Layout().name);
         bool clicked = false;
         dialog.WhileNextModal([&] {
             FakeControlBase* control = dialog.Find(c.control);
@@ -91,7 +93,7 @@ TEST_F(ModalWindowsTest, DialogsReturnTheResultOfTheButtonThatEndedThem) {
 
 TEST_F(ModalWindowsTest, TheCloseBoxEndsADialogWithCancelAndACloseHandlerCanRefuse) {
     Options().WhileNextModal([&] { Options().PressCloseBox(); });
-    EXPECT_EQ(program.Form3().ShowModalOver(program.Form1()), ModalResult::Cancel);
+    EXPECT_EQ(program.Form3().ShowModalOver(program.Form1()), ModalResult::kCancel);
 
     int asked = 0;
     program.Form4().Window().SetOnClose([&] { return ++asked > 1; });
@@ -100,7 +102,7 @@ TEST_F(ModalWindowsTest, TheCloseBoxEndsADialogWithCancelAndACloseHandlerCanRefu
         EXPECT_TRUE(About().Modal());
         About().Get<FakePushButton>("XPBitBtn1").Click();
     });
-    EXPECT_EQ(program.Form4().ShowModalOver(program.Form1()), ModalResult::Ok);
+    EXPECT_EQ(program.Form4().ShowModalOver(program.Form1()), ModalResult::kOk);
     EXPECT_EQ(asked, 1);
 }
 
@@ -110,10 +112,11 @@ TEST_F(ModalWindowsTest, TheExitGlyphAndTheTrayMenuExitCloseTheMainWindow) {
     EXPECT_TRUE(Main().closed);
 
     FakeToolkit otherToolkit;
-    Program other(otherToolkit);
+    FakeServices services;
+    Program other(otherToolkit, services.services);
     other.Run();
     EXPECT_TRUE(otherToolkit.GetMenu("Menu1").Choose("N4"));
-    EXPECT_TRUE(otherToolkit.GetForm("TForm1").closed);
+    EXPECT_TRUE(otherToolkit.FormNamed("TForm1").closed);
 }
 
 TEST_F(ModalWindowsTest, TrayMenuItemsOpenTheOptionsAndTheAboutBox) {
@@ -169,8 +172,8 @@ TEST_F(ModalWindowsTest, AnErrorInAHandlerIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(MainButton("Button5").Click());
     ASSERT_EQ(toolkit.dialogs.shown.size(), 1u);
     const MessageRequest& report = toolkit.dialogs.shown[0];
-    EXPECT_EQ(report.type, DialogType::Error);
-    EXPECT_EQ(report.buttons, DialogButtons::Ok);
+    EXPECT_EQ(report.type, DialogType::kError);
+    EXPECT_EQ(report.buttons, DialogButtons::kOk);
     EXPECT_EQ(report.text, "'x' is not a valid boolean value");
     EXPECT_EQ(CaptionOf(report), "Error");
 
@@ -192,14 +195,14 @@ TEST_F(ModalWindowsTest, AnErrorInsideADialogLeavesTheDialogOpen) {
         EXPECT_TRUE(Options().Modal());
         Options().Get<FakePushButton>("Button2").Click();
     });
-    EXPECT_EQ(program.Form3().ShowModalOver(program.Form1()), ModalResult::Cancel);
+    EXPECT_EQ(program.Form3().ShowModalOver(program.Form1()), ModalResult::kCancel);
     EXPECT_EQ(toolkit.dialogs.ErrorTexts(),
               (std::vector<std::string>{"Unable to write to C:\\Option.ini"}));
 }
 
-TEST_F(ModalWindowsTest, PopupMenuMessageShowsTheRequestedMenuAtItsPoint) {
-    Main().Send(kPopupMenuMessage, 1, (200 << 16) | 300);
-    Main().Send(kPopupMenuMessage, 2, (20 << 16) | 30);
+TEST_F(ModalWindowsTest, PopupMenuAtShowsTheRequestedMenuAtItsPoint) {
+    program.Form1().PopupMenuAt(1, {300, 200});
+    program.Form1().PopupMenuAt(2, {30, 20});
     EXPECT_EQ(toolkit.GetMenu("Menu1").popups, (std::vector<Point>{{300, 200}}));
     EXPECT_EQ(toolkit.GetMenu("Menu2").popups, (std::vector<Point>{{30, 20}}));
 }

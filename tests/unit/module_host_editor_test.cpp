@@ -5,9 +5,9 @@
 #include "fakes/fake_module_host.h"
 #include "fakes/fake_module_loader.h"
 #include "fakes/fake_toolkit.h"
-#include "hotkeys/HotKey.h"
 #include "modules/module_host.h"
 #include "modules/toolkit_targets.h"
+#include "windows/combination_editor.h"
 
 namespace quorvel {
 namespace {
@@ -16,7 +16,7 @@ using testing::ElementsAre;
 
 class ModuleHostEditorTest : public testing::Test {
   protected:
-    FakeForm& Editor() { return toolkit_.GetForm("TForm2"); }
+    FakeForm& Editor() { return toolkit_.FormNamed("TForm2"); }
     FakeDropDownList& Plugin() { return Editor().Get<FakeDropDownList>("Plugin"); }
     void AddPlugin(const std::string& file, const std::string& information) {
         folder_.listings["C:\\Quorvel\\PLUGIN\\*.DLL"].push_back(file);

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_keyboard.h"
+#include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
 #include "lang/language.h"
 
@@ -24,23 +23,21 @@ constexpr char kRussian[] =
 
 class ProgramLanguageTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        files_.AddFile("C:\\Quorvel\\LANGUAGE\\Russian.TXT", kRussian);
-        program_.SetLanguage(language_);
-    }
+    void SetUp() override { files_.AddFile("C:\\Quorvel\\LANGUAGE\\Russian.TXT", kRussian); }
     void StoreLanguage(const std::string& name) {
-        files_.AddFile(kOptions, "[PROGRAM]\r\nFILE_LANGUAGE=" + name + "\r\n");
+        profile_.WriteIniValue("PROGRAM", "FILE_LANGUAGE", name, kOptions);
     }
     std::string StoredLanguage() {
         return profile_.ReadIniValue("PROGRAM", "FILE_LANGUAGE", kOptions);
     }
 
-    FakeFileSystem files_;
+    FakeServices fake_;
+    FakeFileSystem& files_ = fake_.files;
     Profile profile_{files_};
-    FakeKeyboard keyboard_;
-    Language language_{profile_, files_, keyboard_, "C:\\Quorvel\\"};
+    FakeKeyboard& keyboard_ = fake_.keyboard;
     FakeToolkit toolkit_;
-    Program program_{toolkit_};
+    Program program_{toolkit_, fake_.services};
+    Language& language_ = program_.CurrentLanguage();
 };
 
 TEST_F(ProgramLanguageTest, TheLanguageChosenInTheOptionsShowsAtStart) {
@@ -81,8 +78,8 @@ TEST_F(ProgramLanguageTest, AMissingLanguageFileIsReportedOnceAndTheBuiltInLangu
     const MessageRequest& warning = toolkit_.dialogs.shown[0];
     EXPECT_EQ(warning.text,
               "WARNING !!!\r\rThe not found file language, load language is default.");
-    EXPECT_EQ(warning.type, DialogType::Plain);
-    EXPECT_EQ(warning.buttons, DialogButtons::Ok);
+    EXPECT_EQ(warning.type, DialogType::kPlain);
+    EXPECT_EQ(warning.buttons, DialogButtons::kOk);
     EXPECT_FALSE(warning.beep);
     EXPECT_EQ(StoredLanguage(), "STANDART LANGUAGE");
     EXPECT_EQ(program_.Form1().Button1->Text(), "Create");

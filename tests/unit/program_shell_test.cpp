@@ -28,18 +28,18 @@ class ProgramShellTest : public HeartTest {
         services_.firstArgument = firstArgument;
         services_.shell = &shell_;
         toolkit_.titles.clear();
-        program_ = std::make_unique<Program>(toolkit_, &services_);
+        program_ = std::make_unique<Program>(toolkit_, services_);
     }
     void StartAndActivate() {
         program_->Run();
-        toolkit_.GetForm("TForm1").Activate();
+        toolkit_.FormNamed("TForm1").Activate();
     }
     FakeTrayIcon& Tray() { return *toolkit_.TrayIcons().at(0); }
     FakePopupMenu& Menu1() { return toolkit_.GetMenu("Menu1"); }
     std::string Stored(const std::string& section, const std::string& key) {
         return profile_.ReadIniValue(section, key, kOptions);
     }
-    void EnterBackground() { toolkit_.GetForm("TForm1").Get<FakePushButton>("Button6").Click(); }
+    void EnterBackground() { toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button6").Click(); }
 
     RecordingShell shell_;
 };
@@ -57,15 +57,15 @@ TEST_F(ProgramShellTest, StartsUnderTheStartingTitleAndEndsStartUpWithTheProgram
 TEST_F(ProgramShellTest, TheInformationBoxAsksOnceAndNoSwitchesItOffForLaterStarts) {
     SetOption("PROGRAM", "INFORMATION_SHOW", true);
     Restart("");
-    toolkit_.dialogs.Answer(ModalResult::No);
+    toolkit_.dialogs.Answer(ModalResult::kNo);
     StartAndActivate();
     ASSERT_EQ(toolkit_.dialogs.shown.size(), 1u);
     EXPECT_EQ(toolkit_.dialogs.shown[0].caption, "Quorvel");
-    EXPECT_EQ(toolkit_.dialogs.shown[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(toolkit_.dialogs.shown[0].buttons, DialogButtons::kYesNo);
     EXPECT_EQ(toolkit_.messagePumps, 1);  // the window is drawn before the box
     EXPECT_EQ(Stored("PROGRAM", "INFORMATION_SHOW"), "0");
     // Later activations ask nothing.
-    toolkit_.GetForm("TForm1").Activate();
+    toolkit_.FormNamed("TForm1").Activate();
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
     EXPECT_TRUE(MainWindow().Visible());
 }
@@ -73,7 +73,7 @@ TEST_F(ProgramShellTest, TheInformationBoxAsksOnceAndNoSwitchesItOffForLaterStar
 TEST_F(ProgramShellTest, AutoInAnyCaseGoesToBackgroundModeAfterTheInformationBox) {
     SetOption("PROGRAM", "INFORMATION_SHOW", true);
     Restart("aUtO");
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     StartAndActivate();
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 1u);
     EXPECT_EQ(Stored("PROGRAM", "INFORMATION_SHOW"), "-1");
@@ -90,15 +90,15 @@ TEST_F(ProgramShellTest, TheTrayClickAsksBeforeLeavingAndCancelKeepsBackgroundMo
     Restart("");
     StartAndActivate();
     EnterBackground();
-    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    toolkit_.dialogs.Answer(ModalResult::kCancel);
     EXPECT_TRUE(Tray().Click());
     ASSERT_EQ(toolkit_.dialogs.shown.size(), 1u);
-    EXPECT_EQ(toolkit_.dialogs.shown[0].buttons, DialogButtons::YesCancel);
+    EXPECT_EQ(toolkit_.dialogs.shown[0].buttons, DialogButtons::kYesCancel);
     EXPECT_EQ(toolkit_.foregroundRequests, 1);
     EXPECT_FALSE(MainWindow().Visible());
     EXPECT_EQ(hotKeys_->registered.size(), 1u);  // combinations still fire
 
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     Menu1().Choose("N1");
     EXPECT_TRUE(MainWindow().Visible());
     EXPECT_THAT(hotKeys_->registered, IsEmpty());
@@ -127,22 +127,22 @@ TEST_F(ProgramShellTest, ClosingAsksWhenTheOptionSaysSoAndCancelKeepsTheStateItW
     Restart("");
     StartAndActivate();
     EnterBackground();
-    toolkit_.dialogs.Answer(ModalResult::Cancel);
+    toolkit_.dialogs.Answer(ModalResult::kCancel);
     Menu1().Choose("N4");
     ASSERT_EQ(toolkit_.dialogs.shown.size(), 1u);
     EXPECT_EQ(toolkit_.dialogs.shown[0].text, "Exit from the program ?");
-    EXPECT_FALSE(toolkit_.GetForm("TForm1").closed);
+    EXPECT_FALSE(toolkit_.FormNamed("TForm1").closed);
     EXPECT_TRUE(Tray().Active());
 
-    toolkit_.dialogs.Answer(ModalResult::Yes);
+    toolkit_.dialogs.Answer(ModalResult::kYes);
     Menu1().Choose("N4");
-    EXPECT_TRUE(toolkit_.GetForm("TForm1").closed);
+    EXPECT_TRUE(toolkit_.FormNamed("TForm1").closed);
 
     SetOption("MESSAGE", "EXIT_PROGRAM", false);
     Restart("");
     StartAndActivate();
-    toolkit_.GetForm("TForm1").Get<FakeGlyphButton>("Speedbut123").Click();
-    EXPECT_TRUE(toolkit_.GetForm("TForm1").closed);
+    toolkit_.FormNamed("TForm1").Get<FakeGlyphButton>("Speedbut123").Click();
+    EXPECT_TRUE(toolkit_.FormNamed("TForm1").closed);
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 2u);
 }
 
@@ -151,7 +151,7 @@ TEST_F(ProgramShellTest, TheWebLinksOpenTheirPagesOwnedByTheMainWindow) {
     StartAndActivate();
     Menu1().Choose("N7");
     Menu1().Choose("N10");
-    toolkit_.GetForm("TForm1").Get<FakeGlyphButton>("SpeedButton").Click();
+    toolkit_.FormNamed("TForm1").Get<FakeGlyphButton>("SpeedButton").Click();
     const std::uintptr_t main = MainWindow().Handle();
     EXPECT_THAT(shell_.opened, ElementsAre(Pair(main, "http://www.quorvel.net/documentation.htm"),
                                            Pair(main, "http://www.quorvel.net/index.htm"),
@@ -161,17 +161,17 @@ TEST_F(ProgramShellTest, TheWebLinksOpenTheirPagesOwnedByTheMainWindow) {
 TEST_F(ProgramShellTest, AnOpenDialogKeepsTheMainPictureFoggedUntilItCloses) {
     Restart("");
     StartAndActivate();
-    FakeForm& main = toolkit_.GetForm("TForm1");
+    FakeForm& main = toolkit_.FormNamed("TForm1");
     const Bitmap clear = program_->Form1().Image1->Image();
     Bitmap duringDialog, afterReactivation;
-    toolkit_.GetForm("TForm4").WhileNextModal([&] {
+    toolkit_.FormNamed("TForm4").WhileNextModal([&] {
         EXPECT_TRUE(program_->Form1().DialogOpen());
         duringDialog = program_->Form1().Image1->Image();
         main.ActivateApp(false);
         main.ActivateApp(true);
         afterReactivation = program_->Form1().Image1->Image();
     });
-    toolkit_.GetForm("TForm1").Get<FakePushButton>("Button5").Click();
+    toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button5").Click();
     EXPECT_FALSE(duringDialog == clear);  // fogged as the about box showed
     EXPECT_FALSE(afterReactivation == clear);
     EXPECT_FALSE(program_->Form1().DialogOpen());
@@ -198,11 +198,11 @@ TEST_F(ProgramShellTest, DeleteAndUpdateShortcutsDoNothingWithoutASelection) {
     Restart("");
     StartAndActivate();
     List().SetItemIndex(-1);
-    FakeForm& main = toolkit_.GetForm("TForm1");
+    FakeForm& main = toolkit_.FormNamed("TForm1");
     main.PressShortcut(46);                  // Delete
     main.PressShortcut(kShortcutCtrl | 45);  // Ctrl+Insert
     EXPECT_EQ(Count(), 1);
-    EXPECT_TRUE(toolkit_.GetForm("TForm2").modalRuns.empty());
+    EXPECT_TRUE(toolkit_.FormNamed("TForm2").modalRuns.empty());
 }
 
 }  // namespace

@@ -20,24 +20,26 @@ struct TestKeyboard : KeyNames {
 
 TEST(ShortCutText, WritesModifiersInFixedOrderBeforeTheKeyName) {
     TestKeyboard keyboard;
-    EXPECT_EQ(ShortCutToText(kAltBit | kShiftBit | kCtrlBit | 'K', keyboard), "Shift+Ctrl+Alt+K");
-    EXPECT_EQ(ShortCutToText(kCtrlBit | 46, keyboard), "Ctrl+Del");
+    EXPECT_EQ(ShortCutToText(kShortcutAlt | kShortcutShift | kShortcutCtrl | 'K', keyboard),
+              "Shift+Ctrl+Alt+K");
+    EXPECT_EQ(ShortCutToText(kShortcutCtrl | 46, keyboard), "Ctrl+Del");
     EXPECT_EQ(ShortCutToText(112 + 23, keyboard), "F24");
-    EXPECT_EQ(ShortCutToText(kAltBit | 186, keyboard), "Alt+;");
+    EXPECT_EQ(ShortCutToText(kShortcutAlt | 186, keyboard), "Alt+;");
 }
 
 TEST(ShortCutText, KeyWithoutANameDropsTheModifiersToo) {
     TestKeyboard keyboard;
-    EXPECT_EQ(ShortCutToText(kCtrlBit | 7, keyboard), "");
+    EXPECT_EQ(ShortCutToText(kShortcutCtrl | 7, keyboard), "");
     EXPECT_EQ(ShortCutToText(0, keyboard), "");
 }
 
 TEST(ShortCutText, ReadsPrefixesInAnyOrderAndCase) {
     TestKeyboard keyboard;
-    EXPECT_EQ(TextToShortCut("alt+SHIFT+ctrl+k", keyboard), kAltBit | kShiftBit | kCtrlBit | 'K');
-    EXPECT_EQ(TextToShortCut("^Alt+F5", keyboard), kCtrlBit | kAltBit | 116);
+    EXPECT_EQ(TextToShortCut("alt+SHIFT+ctrl+k", keyboard),
+              kShortcutAlt | kShortcutShift | kShortcutCtrl | 'K');
+    EXPECT_EQ(TextToShortCut("^Alt+F5", keyboard), kShortcutCtrl | kShortcutAlt | 116);
     EXPECT_EQ(TextToShortCut("pgdn", keyboard), 34);
-    EXPECT_EQ(TextToShortCut("Alt+;", keyboard), kAltBit | 186);
+    EXPECT_EQ(TextToShortCut("Alt+;", keyboard), kShortcutAlt | 186);
     EXPECT_EQ(TextToShortCut("num lock", keyboard), 144);
 }
 
@@ -51,16 +53,16 @@ TEST(ShortCutText, NothingOrAnUnknownNameReadsAsNoKey) {
 
 TEST(ShortCutText, KeypadDigitsAreStoredAsDigitsAndReadBackAsMainRowDigits) {
     TestKeyboard keyboard;
-    const std::string text = ShortCutToText(kCtrlBit | 101, keyboard);  // Ctrl + keypad 5
+    const std::string text = ShortCutToText(kShortcutCtrl | 101, keyboard);  // Ctrl + keypad 5
     EXPECT_EQ(text, "Ctrl+5");
-    EXPECT_EQ(TextToShortCut(text, keyboard), kCtrlBit | '5');
+    EXPECT_EQ(TextToShortCut(text, keyboard), kShortcutCtrl | '5');
 }
 
 TEST(ShortCutText, EveryNamedKeyRoundTrips) {
     TestKeyboard keyboard;
     for (int code : std::initializer_list<int>{8,  9,  13, 27, 32,  33,  34,  35,  36,  37, 38,
                                                39, 40, 45, 46, 'A', 'Z', '0', 112, 186, 191}) {
-        const ShortCut value = ShortCut(kShiftBit | code);
+        const Shortcut value = Shortcut(kShortcutShift | code);
         EXPECT_EQ(TextToShortCut(ShortCutToText(value, keyboard), keyboard), value) << code;
     }
 }

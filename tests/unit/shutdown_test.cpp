@@ -28,16 +28,16 @@ TEST_F(ShutdownTest, WithoutTheQuestionTheWindowClosesSilently) {
 
 TEST_F(ShutdownTest, TheWarningAsksWithABeepAndOnlyYesCloses) {
     SetExitQuestion("-1");
-    dialogs.Answer(ModalResult::Cancel);
+    dialogs.Answer(ModalResult::kCancel);
     EXPECT_FALSE(ConfirmExit(options, dialogs, "Exit from the program ?"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     const MessageRequest& asked = dialogs.shown[0];
-    EXPECT_EQ(asked.type, DialogType::Warning);
+    EXPECT_EQ(asked.type, DialogType::kWarning);
     EXPECT_EQ(asked.text, "Exit from the program ?");
-    EXPECT_EQ(asked.buttons, DialogButtons::YesCancel);
+    EXPECT_EQ(asked.buttons, DialogButtons::kYesCancel);
     EXPECT_TRUE(asked.beep);
 
-    dialogs.Answer(ModalResult::Yes);
+    dialogs.Answer(ModalResult::kYes);
     EXPECT_TRUE(ConfirmExit(options, dialogs, "Exit from the program ?"));
 }
 

@@ -60,7 +60,7 @@ TEST(SkinImage, HugePicturesAreRefusedBeforeDecoding) {
 TEST(SkinImage, MissingFileIsReported) {
     struct NoFiles : FileSystem {
         std::optional<std::string> ReadFile(const std::string&) override { return {}; }
-        bool ReplaceFile(const std::string&, std::string_view) override { return false; }
+        bool ReplaceFileContents(const std::string&, std::string_view) override { return false; }
         bool FileExists(const std::string&) override { return false; }
         bool CreateFolder(const std::string&) override { return false; }
         std::vector<std::string> ListFiles(const std::string&) override { return {}; }

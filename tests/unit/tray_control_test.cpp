@@ -41,16 +41,16 @@ TEST_F(TrayControlTest, AClickLeavesAtOnceWhenNoQuestionIsAsked) {
 
 TEST_F(TrayControlTest, CancelKeepsBackgroundModeAndYesLeavesIt) {
     SetOptions("0", "-1");
-    dialogs.Answer(ModalResult::Cancel);
+    dialogs.Answer(ModalResult::kCancel);
     tray.Click("At setting combinations will be switched - off.");
     EXPECT_EQ(left, 0);
     EXPECT_EQ(foreground, 1) << "the question is brought to the foreground first";
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].type, DialogType::Information);
-    EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::YesCancel);
+    EXPECT_EQ(dialogs.shown[0].type, DialogType::kInformation);
+    EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::kYesCancel);
     EXPECT_TRUE(dialogs.shown[0].beep);
 
-    dialogs.Answer(ModalResult::Yes);
+    dialogs.Answer(ModalResult::kYes);
     tray.ShowMainWindow("?");
     EXPECT_EQ(left, 1);
     EXPECT_EQ(foreground, 1) << "the menu item does not force the foreground";
@@ -62,7 +62,7 @@ TEST_F(TrayControlTest, OnlyOneQuestionIsEverOpen) {
         EXPECT_TRUE(tray.ConfirmationOpen());
         tray.ShowMainWindow("?");  // a double click's N1 arriving during the question
         tray.Click("?");
-        return ModalResult::Yes;
+        return ModalResult::kYes;
     });
     tray.Click("?");
     EXPECT_EQ(dialogs.shown.size(), 1u);

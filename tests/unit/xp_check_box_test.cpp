@@ -107,8 +107,8 @@ class XPCheckBoxTest : public ::testing::Test {
         return picture;
     }
     void Click() {
-        box_.MouseDown(XPMouseButton::kLeft);
-        box_.MouseUp(XPMouseButton::kLeft);
+        box_.MouseDown(MouseButton::kLeft);
+        box_.MouseUp(MouseButton::kLeft);
     }
 
     RecordingOwner owner_;
@@ -139,15 +139,15 @@ TEST_F(XPCheckBoxTest, LeftClickChecksAndRaisesOnClickTwice) {
               (std::vector<E>{E::OnEnter, E::OnMouseDown, E::OnClick, E::OnMouseUp, E::OnClick}));
     // With the focus already there, the press redraws the box instead.
     const int redraws = owner_.boxRedraws;
-    box_.MouseDown(XPMouseButton::kLeft);
+    box_.MouseDown(MouseButton::kLeft);
     EXPECT_TRUE(box_.Pressed());
     EXPECT_EQ(owner_.boxRedraws, redraws + 1);
     EXPECT_EQ(owner_.focusRequests, 1);
 }
 
 TEST_F(XPCheckBoxTest, OtherButtonsDoNotToggleButStillRaiseOnClick) {
-    box_.MouseDown(XPMouseButton::kRight);
-    box_.MouseUp(XPMouseButton::kRight);
+    box_.MouseDown(MouseButton::kRight);
+    box_.MouseUp(MouseButton::kRight);
     EXPECT_FALSE(box_.Checked());
     EXPECT_FALSE(box_.Pressed());
     EXPECT_EQ(owner_.events, (std::vector<E>{E::OnMouseDown, E::OnMouseUp, E::OnClick}));
@@ -238,10 +238,10 @@ TEST_F(XPCheckBoxTest, HotFramePressedFaceAndGrayedMark) {
     Bitmap hot = Render();
     EXPECT_EQ(hot.Pixel(1, 3), Rgb(255, 243, 206));               // hot frame at box + (1, 1)
     EXPECT_EQ(hot.Pixel(4, 6), pictures_.normalBox.Pixel(4, 4));  // inside the ring: the face
-    box_.MouseDown(XPMouseButton::kLeft);
+    box_.MouseDown(MouseButton::kLeft);
     EXPECT_EQ(Render().Pixel(1, 3), Rgb(181, 178, 165));  // pressed: no hot frame
     box_.MouseLeave();
-    box_.MouseUp(XPMouseButton::kLeft);
+    box_.MouseUp(MouseButton::kLeft);
     EXPECT_EQ(Render().Pixel(1, 3), Rgb(222, 223, 214));
 
     box_.SetState(TXPCheckBoxState::cbGrayed);

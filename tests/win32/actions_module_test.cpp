@@ -9,8 +9,8 @@
 #include <functional>
 #include <thread>
 
-#include "win32/module_loader.h"
 #include "win32/text_conversion.h"
+#include "win32/win32_module_loader.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 constexpr int kCommandEdit = 100;  // the command dialog's edit box
 
 std::unique_ptr<LoadedModule> LoadActions() {
-    return ModuleLoaderWin32().Load(fs::path(QUORVEL_ACTIONS_DLL).string());
+    return Win32ModuleLoader().Load(fs::path(QUORVEL_ACTIONS_DLL).string());
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s) {

@@ -13,12 +13,12 @@ namespace {
 
 constexpr ControlLayout kControls[] = {
     {.name = "Boom",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {8, 8, 80, 24},
      .text = "Boom",
      .tabOrder = 0},
     {.name = "Fine",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {8, 40, 80, 24},
      .text = "Fine",
      .tabOrder = 1},

@@ -17,12 +17,12 @@ TEST(Win32KeyNames, TheSystemNamesKeysTheProgramDoesNot) {
 TEST(Win32KeyNames, SystemNamedKeysRoundTripThroughTheText) {
     Win32KeyNames names;
     for (int code : {VK_OEM_1, VK_OEM_COMMA, VK_OEM_PERIOD, VK_OEM_4}) {
-        const ShortCut value = ShortCut(kCtrlBit | code);
+        const Shortcut value = Shortcut(kShortcutCtrl | code);
         const std::string text = ShortCutToText(value, names);
         ASSERT_FALSE(text.empty()) << code;
         // Names are compared from code 8 up, so a key that shares its name with a lower
         // code (keypad "/" and VK_DIVIDE) reads back as that one; these names are unique.
-        EXPECT_EQ(TextToShortCut(text, names) & kKeyMask, ShortCut(code)) << text;
+        EXPECT_EQ(TextToShortCut(text, names) & kShortcutKeyMask, Shortcut(code)) << text;
     }
 }
 

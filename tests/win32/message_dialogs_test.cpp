@@ -12,13 +12,13 @@ namespace {
 
 int IdOf(ModalResult result) {
     switch (result) {
-        case ModalResult::Yes:
+        case ModalResult::kYes:
             return IDYES;
-        case ModalResult::No:
+        case ModalResult::kNo:
             return IDNO;
-        case ModalResult::Cancel:
+        case ModalResult::kCancel:
             return IDCANCEL;
-        case ModalResult::Abort:
+        case ModalResult::kAbort:
             return IDABORT;
         default:
             return IDOK;
@@ -43,14 +43,15 @@ class MessageDialogsTest : public ::testing::Test {
     HWND found = nullptr;
 };
 
-const DialogButtons kAllSets[] = {DialogButtons::Ok, DialogButtons::YesNo, DialogButtons::YesCancel,
-                                  DialogButtons::YesNoCancel, DialogButtons::YesAbort};
+const DialogButtons kAllSets[] = {DialogButtons::kOk, DialogButtons::kYesNo,
+                                  DialogButtons::kYesCancel, DialogButtons::kYesNoCancel,
+                                  DialogButtons::kYesAbort};
 
 TEST_F(MessageDialogsTest, EachButtonOfEachSetAnswersItself) {
     for (DialogButtons set : kAllSets) {
         for (ModalResult button : ButtonsOf(set)) {
             SCOPED_TRACE(::testing::Message() << "set " << int(set) << " button " << int(button));
-            MessageRequest request{.type = DialogType::Warning,
+            MessageRequest request{.type = DialogType::kWarning,
                                    .text = "Press a button",
                                    .buttons = set,
                                    .caption = "Buttons"};
@@ -71,9 +72,11 @@ TEST_F(MessageDialogsTest, EscAndTheCloseBoxAnswerCancelOrNoForYesNo) {
     for (DialogButtons set : kAllSets) {
         SCOPED_TRACE(::testing::Message() << "set " << int(set));
         const ModalResult expected =
-            set == DialogButtons::YesNo ? ModalResult::No : ModalResult::Cancel;
-        MessageRequest request{
-            .type = DialogType::Information, .text = "Leave", .buttons = set, .caption = "Leaving"};
+            set == DialogButtons::kYesNo ? ModalResult::kNo : ModalResult::kCancel;
+        MessageRequest request{.type = DialogType::kInformation,
+                               .text = "Leave",
+                               .buttons = set,
+                               .caption = "Leaving"};
         EXPECT_EQ(ShowAnd(request, [](HWND box) { PressKey(box, VK_ESCAPE); }), expected) << "Esc";
         EXPECT_EQ(ShowAnd(request, [](HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); }),
                   expected)
@@ -84,23 +87,23 @@ TEST_F(MessageDialogsTest, EscAndTheCloseBoxAnswerCancelOrNoForYesNo) {
 }
 
 TEST_F(MessageDialogsTest, EnterPressesTheDefaultButton) {
-    MessageRequest request{.type = DialogType::Confirm,
+    MessageRequest request{.type = DialogType::kConfirm,
                            .text = "Default?",
-                           .buttons = DialogButtons::YesNoCancel,
-                           .defaultButton = ModalResult::No};
-    EXPECT_EQ(ShowAnd(request, [](HWND box) { PressKey(box, VK_RETURN); }), ModalResult::No);
+                           .buttons = DialogButtons::kYesNoCancel,
+                           .defaultButton = ModalResult::kNo};
+    EXPECT_EQ(ShowAnd(request, [](HWND box) { PressKey(box, VK_RETURN); }), ModalResult::kNo);
     request.defaultButton.reset();
-    EXPECT_EQ(ShowAnd(request, [](HWND box) { PressKey(box, VK_RETURN); }), ModalResult::Yes);
+    EXPECT_EQ(ShowAnd(request, [](HWND box) { PressKey(box, VK_RETURN); }), ModalResult::kYes);
 }
 
 TEST_F(MessageDialogsTest, CaptionIsTheTypesAndTheTextShowsItsLineBreaks) {
     struct Case {
         DialogType type;
         const wchar_t* caption;
-    } cases[] = {{DialogType::Warning, L"Warning"},
-                 {DialogType::Information, L"Information"},
-                 {DialogType::Error, L"Error"},
-                 {DialogType::Confirm, L"Confirm"}};
+    } cases[] = {{DialogType::kWarning, L"Warning"},
+                 {DialogType::kInformation, L"Information"},
+                 {DialogType::kError, L"Error"},
+                 {DialogType::kConfirm, L"Confirm"}};
     for (const Case& c : cases) {
         std::wstring texts;
         UserThread user([&] {
@@ -117,7 +120,7 @@ TEST_F(MessageDialogsTest, CaptionIsTheTypesAndTheTextShowsItsLineBreaks) {
 
 TEST_F(MessageDialogsTest, ADialogIsModalOverTheActiveWindowOfTheProgram) {
     static constexpr ControlLayout kControls[] = {{.name = "Button1",
-                                                   .kind = ControlKind::PushButton,
+                                                   .kind = ControlKind::kPushButton,
                                                    .bounds = {8, 8, 80, 24},
                                                    .text = "Go"}};
     static constexpr FormLayout kLayout{.name = "Owner",
@@ -139,7 +142,7 @@ TEST_F(MessageDialogsTest, ADialogIsModalOverTheActiveWindowOfTheProgram) {
             ownerDisabled = !IsWindowEnabled(owner);
             PressButton(box, IDOK);
         });
-    EXPECT_EQ(result, ModalResult::Ok);
+    EXPECT_EQ(result, ModalResult::kOk);
     EXPECT_EQ(boxOwner, owner);
     EXPECT_TRUE(ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner)) << "enabled again once the dialog is answered";
@@ -155,9 +158,9 @@ TEST_F(MessageDialogsTest, CloseOpenEndsTheDialogOfThatCaptionWithItsEscapeAnswe
     });
     timer->SetEnabled(true);
     const ModalResult result = toolkit.Dialogs().Show(
-        {.type = DialogType::Warning, .text = "Press again", .buttons = DialogButtons::YesAbort});
+        {.type = DialogType::kWarning, .text = "Press again", .buttons = DialogButtons::kYesAbort});
     EXPECT_TRUE(closed);
-    EXPECT_EQ(result, ModalResult::Cancel);
+    EXPECT_EQ(result, ModalResult::kCancel);
     EXPECT_FALSE(toolkit.Dialogs().CloseOpen("Warning")) << "none open any more";
 }
 

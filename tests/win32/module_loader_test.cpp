@@ -1,5 +1,3 @@
-#include "win32/module_loader.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,6 +11,7 @@
 #include "fakes/fake_module_host.h"
 #include "modules/module_host.h"
 #include "win32/text_conversion.h"
+#include "win32/win32_module_loader.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -137,9 +136,9 @@ bool OneModuleAtATime(const std::vector<std::string>& lines) {
     return true;
 }
 
-TEST(ModuleLoaderWin32, LoadsEveryTestModuleWithItsExports) {
+TEST(Win32ModuleLoader, LoadsEveryTestModuleWithItsExports) {
     ModuleFolder folder;
-    ModuleLoaderWin32 loader;
+    Win32ModuleLoader loader;
     using E = ModuleExport;
     const std::map<std::string, std::set<E>> shapes = {
         {"qv_complete.dll",
@@ -171,9 +170,9 @@ TEST(ModuleLoaderWin32, LoadsEveryTestModuleWithItsExports) {
     }
 }
 
-TEST(ModuleLoaderWin32, LoadsOnlyTheExactFileAndFreesIt) {
+TEST(Win32ModuleLoader, LoadsOnlyTheExactFileAndFreesIt) {
     ModuleFolder folder;
-    ModuleLoaderWin32 loader;
+    Win32ModuleLoader loader;
     folder.AddPlugin("NOT_A_MODULE.DLL");
     folder.AddPlugin("qv_complete.dll", "plain.dll");
     EXPECT_EQ(loader.Load(folder.Plugins() + "NOT_A_MODULE.DLL"), nullptr);
@@ -191,9 +190,9 @@ TEST(ModuleLoaderWin32, LoadsOnlyTheExactFileAndFreesIt) {
     EXPECT_THAT(folder.TakeCalls(), ElementsAre("complete: attach", "complete: detach"));
 }
 
-TEST(ModuleLoaderWin32, CallsCrossTheCInterfaceWithTheirArguments) {
+TEST(Win32ModuleLoader, CallsCrossTheCInterfaceWithTheirArguments) {
     ModuleFolder folder;
-    ModuleLoaderWin32 loader;
+    Win32ModuleLoader loader;
     folder.AddPlugin("qv_complete.dll");
     Bitmap skin(4, 3, kWhite);
     skin.SetPixel(0, 0, Rgb(0x12, 0x34, 0x56));
@@ -253,7 +252,7 @@ class ModuleHostWin32 : public testing::Test {
     }
 
     ModuleFolder folder_;
-    ModuleLoaderWin32 loader_;
+    Win32ModuleLoader loader_;
     FolderListing listing_;
     fakes::FakeModuleHostEnvironment environment_;
     ModuleHost host_{loader_, listing_, environment_};

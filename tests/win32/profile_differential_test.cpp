@@ -361,8 +361,8 @@ TEST(ProfileDifferential, AgreesWithTheSystemsProfileFunctions) {
         const bool hasByteOrderMark = start.rfind("\xEF\xBB\xBF", 0) == 0;
         const std::string ours = folder.Path() + "ours" + std::to_string(f) + ".ini";
         const std::string system = folder.Path() + "system" + std::to_string(f) + ".ini";
-        ASSERT_TRUE(files.ReplaceFile(ours, start));
-        ASSERT_TRUE(files.ReplaceFile(system, start));
+        ASSERT_TRUE(files.ReplaceFileContents(ours, start));
+        ASSERT_TRUE(files.ReplaceFileContents(system, start));
 
         std::string current = start;  // our file as last seen
         std::ostringstream log;

@@ -18,10 +18,10 @@
 #include "controls/program_buttons.h"
 #include "controls/xp_check_box.h"
 #include "gui_test_support.h"
-#include "win32/gdi_text_rasterizer.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_form.h"
 #include "win32/win32_push_button.h"
+#include "win32/win32_text_rasterizer.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -29,14 +29,14 @@ namespace {
 constexpr LayoutRect kButtonBounds{20, 20, 89, 25};
 constexpr LayoutRect kBoxBounds{20, 60, 120, 17};
 constexpr ControlLayout kControls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 202, 183}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 202, 183}, .autoSize = true},
     {.name = "Button1",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = kButtonBounds,
      .text = "Create",
      .tabOrder = 0},
     {.name = "C1",
-     .kind = ControlKind::CheckBox,
+     .kind = ControlKind::kCheckBox,
      .bounds = kBoxBounds,
      .text = "Fog",
      .tabOrder = 1},
@@ -258,7 +258,7 @@ class StyledControlStatesTest : public ::testing::Test {
         core.SetColor(backdrop.Pixel(kBoxBounds.left, kBoxBounds.top + kBoxBounds.height / 2));
         core.SetState(look.state);
         if (look.hot) core.MouseEnter();
-        if (look.pressed) core.MouseDown(XPMouseButton::kLeft);
+        if (look.pressed) core.MouseDown(MouseButton::kLeft);
         if (look.focused) core.Enter();
         core.SetEnabled(look.enabled);
         Bitmap expected(kBoxBounds.width, kBoxBounds.height);
@@ -279,7 +279,7 @@ class StyledControlStatesTest : public ::testing::Test {
         EXPECT_EQ(differences, "") << name;
     }
 
-    GdiTextRasterizer text;
+    Win32TextRasterizer text;
     Bitmap backdrop;
     Win32Toolkit toolkit{GetModuleHandleW(nullptr)};
     std::unique_ptr<Form> form;

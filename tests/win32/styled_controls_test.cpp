@@ -18,14 +18,14 @@ namespace quorvel::win32 {
 namespace {
 
 constexpr ControlLayout kControls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 202, 183}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 202, 183}, .autoSize = true},
     {.name = "Button1",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {20, 20, 89, 25},
      .text = "Create",
      .tabOrder = 0},
     {.name = "Box",
-     .kind = ControlKind::CheckBox,
+     .kind = ControlKind::kCheckBox,
      .bounds = {20, 60, 120, 17},
      .text = "Fog",
      .tabOrder = 1},

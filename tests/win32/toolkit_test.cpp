@@ -15,31 +15,31 @@ namespace quorvel::win32 {
 namespace {
 
 constexpr ControlLayout kControls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 150, 120}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 150, 120}, .autoSize = true},
     {.name = "List",
-     .kind = ControlKind::ListBox,
+     .kind = ControlKind::kListBox,
      .bounds = {5, 30, 99, 80},
      .tabOrder = 0,
      .sorted = true,
      .border = false},
     {.name = "Ok",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 29, 89, 24},
      .text = "Ok",
      .tabOrder = 1},
-    {.name = "Box", .kind = ControlKind::CheckBox, .bounds = {109, 60, 13, 13}, .tabOrder = 2},
+    {.name = "Box", .kind = ControlKind::kCheckBox, .bounds = {109, 60, 13, 13}, .tabOrder = 2},
     {.name = "Keys",
-     .kind = ControlKind::HotKeyEdit,
+     .kind = ControlKind::kHotKeyEdit,
      .bounds = {5, 120, 164, 19},
      .tabOrder = 3,
      .hotKey = 57409},
     {.name = "Drives",
-     .kind = ControlKind::DropDownList,
+     .kind = ControlKind::kDropDownList,
      .bounds = {146, 80, 49, 21},
      .tabOrder = 4,
      .dropDownRows = 5},
     {.name = "Hidden",
-     .kind = ControlKind::Edit,
+     .kind = ControlKind::kEdit,
      .bounds = {8, 150, 100, 21},
      .tabOrder = 5,
      .visible = false},
@@ -166,7 +166,7 @@ TEST_F(ToolkitTest, AModalRunEndsWithTheResultItsButtonGivesAndTheOwnerIsEnabled
     owner->Show();
     HWND ownerWindow = reinterpret_cast<HWND>(owner->Handle());
     SetActiveWindow(ownerWindow);
-    ok->SetOnClick([&] { form->EndModal(ModalResult::Ok); });
+    ok->SetOnClick([&] { form->EndModal(ModalResult::kOk); });
     int shown = 0;
     form->SetOnShow([&] { ++shown; });
 
@@ -177,7 +177,7 @@ TEST_F(ToolkitTest, AModalRunEndsWithTheResultItsButtonGivesAndTheOwnerIsEnabled
         ownerDisabled = !IsWindowEnabled(ownerWindow);
         PressButton(modal, 102);
     });
-    EXPECT_EQ(form->ShowModal(), ModalResult::Ok);
+    EXPECT_EQ(form->ShowModal(), ModalResult::kOk);
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(ownerWindow));
@@ -194,7 +194,7 @@ TEST_F(ToolkitTest, TheCloseCommandEndsAModalRunWithCancelUnlessRefused) {
         PostMessageW(modal, WM_CLOSE, 0, 0);  // refused
         PostMessageW(modal, WM_CLOSE, 0, 0);
     });
-    EXPECT_EQ(form->ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(form->ShowModal(), ModalResult::kCancel);
     EXPECT_EQ(asked, 2);
 }
 

@@ -27,8 +27,8 @@ std::optional<std::wstring> StoredValue(HKEY root) {
 
 TEST(Win32AutorunRegistry, WritesAndDeletesStringValuesUnderBothRoots) {
     Win32AutorunRegistry registry;
-    for (auto [root, key] : {std::pair{Root::LocalMachine, HKEY_LOCAL_MACHINE},
-                             std::pair{Root::CurrentUser, HKEY_CURRENT_USER}}) {
+    for (auto [root, key] : {std::pair{Root::kLocalMachine, HKEY_LOCAL_MACHINE},
+                             std::pair{Root::kCurrentUser, HKEY_CURRENT_USER}}) {
         auto run = registry.OpenRunKey(root);
         ASSERT_TRUE(run) << "programs run as administrator under Wine";
         ASSERT_TRUE(run->SetString(kName, "\"C:\\Program Files\\Qu\xC3\xB6rvel\\q.exe\" AUTO"));

@@ -8,7 +8,7 @@ namespace quorvel::win32 {
 // are searched beside it and in the system folder only (never the current folder or
 // PATH), and no "bad image" box is shown for a file that is not a module. Every call
 // into a module goes through here, converting to the C interface of quorvel_module.h.
-class ModuleLoaderWin32 : public ModuleLoader {
+class Win32ModuleLoader : public ModuleLoader {
   public:
     std::unique_ptr<LoadedModule> Load(const std::string& path) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "base/layout_form.h"
+#include "hotkeys/combination_store.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
 
@@ -10,6 +11,9 @@ extern const FormLayout kForm2Layout;
 class TForm2 : public LayoutForm {
   public:
     explicit TForm2(Toolkit& toolkit);
+
+    // The fields the combination list fills and reads.
+    CombinationFields Fields() const { return {*HotKey, *Plugin, *C1, *C2, *Comment}; }
 
     Picture* const Image1;
     HotKeyEdit* const HotKey;

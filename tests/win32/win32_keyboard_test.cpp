@@ -1,4 +1,4 @@
-#include "win32/system_keyboard.h"
+#include "win32/win32_keyboard.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ class SystemKeyboardTest : public ::testing::Test {
     }
     ImportHook hook_{"user32.dll", "LoadKeyboardLayoutA",
                      reinterpret_cast<void*>(&RecordingLoadKeyboardLayoutA)};
-    SystemKeyboard keyboard_;
+    Win32Keyboard keyboard_;
 };
 
 TEST_F(SystemKeyboardTest, LoadsAndActivatesTheLayoutNamedByItsIdentifier) {

@@ -1,4 +1,4 @@
-#include "base/action_list.h"
+#include "ui/action_list.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "base/layout_form.h"
+#include "ui/layout_form.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ std::vector<const ControlLayout*> CreationOrder(const FormLayout& layout) {
     std::vector<const ControlLayout*> order;
     for (const ControlLayout& control : layout.controls) order.push_back(&control);
     auto rank = [](const ControlLayout* control) {
-        if (control->kind == ControlKind::Picture) return 2;
+        if (control->kind == ControlKind::kPicture) return 2;
         return control->tabOrder >= 0 ? 0 : 1;
     };
     std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) {
@@ -29,38 +29,38 @@ void LayoutForm::CreateControl(const ControlLayout& layout) {
     Form& form = *window_;
     std::unique_ptr<Control> control;
     switch (layout.kind) {
-        case ControlKind::Picture: {
+        case ControlKind::kPicture: {
             auto picture = toolkit_.CreatePicture(form, layout);
             picture->SetImage(
                 Bitmap(layout.bounds.width, layout.bounds.height, kPlainPictureColor));
             control = std::move(picture);
             break;
         }
-        case ControlKind::GlyphButton:
+        case ControlKind::kGlyphButton:
             control = toolkit_.CreateGlyphButton(form, layout);
             break;
-        case ControlKind::Label:
+        case ControlKind::kLabel:
             control = toolkit_.CreateLabel(form, layout);
             break;
-        case ControlKind::PushButton:
+        case ControlKind::kPushButton:
             control = toolkit_.CreatePushButton(form, layout);
             break;
-        case ControlKind::CheckBox:
+        case ControlKind::kCheckBox:
             control = toolkit_.CreateCheckBox(form, layout);
             break;
-        case ControlKind::ListBox:
+        case ControlKind::kListBox:
             control = toolkit_.CreateListBox(form, layout);
             break;
-        case ControlKind::DropDownList:
+        case ControlKind::kDropDownList:
             control = toolkit_.CreateDropDownList(form, layout);
             break;
-        case ControlKind::Edit:
+        case ControlKind::kEdit:
             control = toolkit_.CreateEdit(form, layout);
             break;
-        case ControlKind::Memo:
+        case ControlKind::kMemo:
             control = toolkit_.CreateMemo(form, layout);
             break;
-        case ControlKind::HotKeyEdit:
+        case ControlKind::kHotKeyEdit:
             control = toolkit_.CreateHotKeyEdit(form, layout);
             break;
     }

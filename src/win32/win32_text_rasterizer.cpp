@@ -1,12 +1,11 @@
-#include "win32/gdi_text_rasterizer.h"
-
-#include "win32/windows_api.h"
+#include "win32/win32_text_rasterizer.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
 #include "win32/text_conversion.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -54,7 +53,7 @@ FontHandle MakeFont(const Font& font) {
 
 }  // namespace
 
-struct GdiTextRasterizer::State {
+struct Win32TextRasterizer::State {
     DcHandle dc{CreateCompatibleDC(nullptr)};
     std::optional<Font> current;
     FontHandle font;
@@ -75,18 +74,18 @@ struct GdiTextRasterizer::State {
     }
 };
 
-GdiTextRasterizer::GdiTextRasterizer() : state_(std::make_unique<State>()) {}
+Win32TextRasterizer::Win32TextRasterizer() : state_(std::make_unique<State>()) {}
 
-GdiTextRasterizer::~GdiTextRasterizer() = default;
+Win32TextRasterizer::~Win32TextRasterizer() = default;
 
-TextMetrics GdiTextRasterizer::Metrics(const Font& font) {
+TextMetrics Win32TextRasterizer::Metrics(const Font& font) {
     state_->Use(font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(state_->dc.get(), &metrics);
     return {int(metrics.tmHeight), int(metrics.tmAscent)};
 }
 
-Size GdiTextRasterizer::Measure(const Font& font, std::string_view text) {
+Size Win32TextRasterizer::Measure(const Font& font, std::string_view text) {
     state_->Use(font);
     const std::wstring wide = Widen(text);
     SIZE size{};
@@ -94,7 +93,7 @@ Size GdiTextRasterizer::Measure(const Font& font, std::string_view text) {
     return {int(size.cx), int(size.cy)};
 }
 
-TextMask GdiTextRasterizer::Rasterize(const Font& font, std::string_view text) {
+TextMask Win32TextRasterizer::Rasterize(const Font& font, std::string_view text) {
     state_->Use(font);
     HDC dc = state_->dc.get();
     const std::wstring wide = Widen(text);

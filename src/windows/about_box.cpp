@@ -1,25 +1,25 @@
-#include "skin/about.h"
+#include "windows/about_box.h"
 
 namespace quorvel {
 
 namespace {
 
 constexpr ControlLayout kForm4Controls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 202, 183}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 202, 183}, .autoSize = true},
     {.name = "XPLabel1",
-     .kind = ControlKind::Label,
+     .kind = ControlKind::kLabel,
      .bounds = {19, 25, 162, 17},
      .text = "Quorvel 3.5",
      .hint = kHomePageAddress,
      .font = {"Courier New", -15, true},
      .handCursor = true},
     {.name = "XPBitBtn1",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {10, 149, 87, 25},
      .text = "Ok",
      .tabOrder = 0},
     {.name = "XPBitBtn3",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {104, 149, 89, 25},
      .text = "Gratitude ...",
      .tabOrder = 1},
@@ -39,7 +39,7 @@ TForm4::TForm4(Toolkit& toolkit)
       XPLabel1(Bind<Label>("XPLabel1")),
       XPBitBtn1(Bind<PushButton>("XPBitBtn1")),
       XPBitBtn3(Bind<PushButton>("XPBitBtn3")) {
-    XPBitBtn1->SetOnClick([this] { Window().EndModal(ModalResult::Ok); });
+    XPBitBtn1->SetOnClick([this] { Window().EndModal(ModalResult::kOk); });
 }
 
 }  // namespace quorvel

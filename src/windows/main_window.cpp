@@ -1,13 +1,13 @@
-#include "app/Main.h"
+#include "windows/main_window.h"
 
 #include <initializer_list>
 
-#include "app/single_instance.h"
-#include "base/glyphs.h"
+#include "base/program_names.h"
 #include "base/window_messages.h"
-#include "hotkeys/HotKey.h"
-#include "settings/Option.h"
-#include "skin/about.h"
+#include "ui/glyphs.h"
+#include "windows/about_box.h"
+#include "windows/combination_editor.h"
+#include "windows/options_dialog.h"
 
 namespace quorvel {
 
@@ -15,52 +15,49 @@ namespace {
 
 constexpr FontSpec kFormFont{"MS Sans Serif", -11};
 
-constexpr Shortcut kInsert = 45;
-constexpr Shortcut kDelete = 46;
-
 constexpr ControlLayout kForm1Controls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 202, 183}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 202, 183}, .autoSize = true},
     {.name = "Speedbut123",
-     .kind = ControlKind::GlyphButton,
+     .kind = ControlKind::kGlyphButton,
      .bounds = {172, 8, 20, 15},
      .hint = "Exit"},
     {.name = "SpeedButton",
-     .kind = ControlKind::GlyphButton,
+     .kind = ControlKind::kGlyphButton,
      .bounds = {152, 8, 20, 15},
      .hint = kDocumentationPageAddress},
     {.name = "List",
-     .kind = ControlKind::ListBox,
+     .kind = ControlKind::kListBox,
      .bounds = {5, 30, 99, 113},
      .tabOrder = 0,
      .sorted = true,
      .border = false},
     {.name = "Button1",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 29, 89, 24},
      .text = "Create",
      .tabOrder = 1},
     {.name = "Button2",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 59, 89, 25},
      .text = "Delete",
      .tabOrder = 2},
     {.name = "Button3",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 89, 89, 25},
      .text = "Update",
      .tabOrder = 3},
     {.name = "Button4",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 119, 89, 25},
      .text = "Setting",
      .tabOrder = 4},
     {.name = "Button5",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {3, 150, 103, 25},
      .text = "About",
      .tabOrder = 5},
     {.name = "Button6",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {109, 150, 89, 25},
      .text = "Minimized",
      .tabOrder = 6},
@@ -87,7 +84,7 @@ constexpr MenuItemLayout kMenu2Items[] = {
 }  // namespace
 
 const FormLayout kForm1Layout{.name = "TForm1",
-                              .caption = "ZORIZED3",
+                              .caption = kMainWindowCaption,
                               .clientSize = {202, 183},
                               .font = kFormFont,
                               .centred = true,
@@ -139,7 +136,7 @@ void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
 
 ModalResult TForm1::ShowDialog(LayoutForm& dialog) {
     dialogOpen_ = true;
-    ModalResult result = ModalResult::None;
+    ModalResult result = ModalResult::kNone;
     try {
         result = dialog.ShowModalOver(*this);
     } catch (...) {
@@ -151,70 +148,13 @@ ModalResult TForm1::ShowDialog(LayoutForm& dialog) {
     return result;
 }
 
-void TForm1::CreateActions() {
-    actions_.Add("NewDialog", kInsert, [this] { NewDialog(); });
-    actions_.Add("DeleteDialog", kDelete, {});
-    actions_.Add("ReSaveDialog", kShortcutCtrl | kInsert, [this] { ReSaveDialog(); });
-    actions_.Add("OptionDialog", kNoShortcut, [this] { OptionDialog(); });
-    actions_.Add("AboutDialog", kNoShortcut, [this] { AboutDialog(); });
-
-    // Delete and Update act on the selected combination.
-    auto hasSelection = [this] { return List->ItemIndex() >= 0; };
-    actions_.SetEnableRule("DeleteDialog", hasSelection);
-    actions_.SetEnableRule("ReSaveDialog", hasSelection);
-    actions_.Link("DeleteDialog", *Button2);
-    actions_.Link("ReSaveDialog", *Button3);
-    actions_.Update();
+void TForm1::AttachParts(MainWindowParts parts) {
+    parts_.emplace(std::move(parts));
 }
 
-void TForm1::ConnectEvents() {
-    Button1->SetOnClick([this] { actions_.Execute("NewDialog"); });
-    Button2->SetOnClick([this] { actions_.Execute("DeleteDialog"); });
-    Button3->SetOnClick([this] { actions_.Execute("ReSaveDialog"); });
-    Button4->SetOnClick([this] { actions_.Execute("OptionDialog"); });
-    Button5->SetOnClick([this] { actions_.Execute("AboutDialog"); });
-    List->SetOnDoubleClick([this] { actions_.Execute("ReSaveDialog"); });
-    Speedbut123->SetOnClick([this] { Window().Close(); });
-
-    Menu1->SetOnClick("N2", [this] { actions_.Execute("OptionDialog"); });
-    Menu1->SetOnClick("N9", [this] { actions_.Execute("AboutDialog"); });
-    Menu1->SetOnClick("N4", [this] { Window().Close(); });
-
-    Window().SetOnShortcut([this](Shortcut shortcut) { return actions_.HandleShortcut(shortcut); });
-    Window().SetOnMessage([this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-        return HandleMessage(message, wParam, lParam);
-    });
-}
-
-std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintptr_t wParam,
-                                                   std::intptr_t lParam) {
-    if (onProgramMessage_)
-        if (auto result = onProgramMessage_(message, wParam, lParam)) return result;
-    if (message == kPopupMenuMessage) {
-        const Point at{int(std::int16_t(lParam & 0xFFFF)),
-                       int(std::int16_t((lParam >> 16) & 0xFFFF))};
-        if (wParam == 1) Menu1->Popup(at);
-        if (wParam == 2) Menu2->Popup(at);
-        return 0;
-    }
-    return std::nullopt;
-}
-
-void TForm1::NewDialog() {
-    if (editor_) ShowDialog(*editor_);
-}
-
-void TForm1::ReSaveDialog() {
-    // Its shortcut can arrive before the idle update has disabled it.
-    if (editor_ && List->ItemIndex() >= 0) ShowDialog(*editor_);
-}
-
-void TForm1::OptionDialog() {
-    if (options_) ShowDialog(*options_);
-}
-
-void TForm1::AboutDialog() {
-    if (about_) ShowDialog(*about_);
+void TForm1::PopupMenuAt(int menu, Point at) {
+    if (menu == 1) Menu1->Popup(at);
+    if (menu == 2) Menu2->Popup(at);
 }
 
 }  // namespace quorvel

@@ -2,11 +2,10 @@
 
 #include <string_view>
 
-#include "base/layout_form.h"
 #include "base/web_pages.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
-
 
 extern const FormLayout kForm4Layout;
 

@@ -1,4 +1,4 @@
-#include "win32/module_loader.h"
+#include "win32/win32_module_loader.h"
 
 #include "win32/windows_api.h"
 
@@ -157,7 +157,7 @@ class Picture : public ModulePicture {
 
 }  // namespace
 
-std::unique_ptr<LoadedModule> ModuleLoaderWin32::Load(const std::string& path) {
+std::unique_ptr<LoadedModule> Win32ModuleLoader::Load(const std::string& path) {
     std::wstring exact = ExactModulePath(path);
     if (exact.empty()) return nullptr;
     QuietErrorMode quiet;
@@ -167,7 +167,7 @@ std::unique_ptr<LoadedModule> ModuleLoaderWin32::Load(const std::string& path) {
     return std::make_unique<Module>(std::move(handle));
 }
 
-std::unique_ptr<ModulePicture> ModuleLoaderWin32::CreatePicture(const Bitmap& bitmap) {
+std::unique_ptr<ModulePicture> Win32ModuleLoader::CreatePicture(const Bitmap& bitmap) {
     if (bitmap.Empty()) return std::make_unique<Picture>(UniqueGdiObject());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

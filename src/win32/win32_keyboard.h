@@ -5,7 +5,7 @@
 namespace quorvel::win32 {
 
 // The keyboard of the Windows session the program runs in.
-class SystemKeyboard : public Keyboard {
+class Win32Keyboard : public Keyboard {
   public:
     void ActivateLayout(const std::string& layoutIdentifier) override;
 };

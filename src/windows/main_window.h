@@ -6,23 +6,30 @@
 #include <string_view>
 #include <vector>
 
-#include "base/action_list.h"
-#include "base/layout_form.h"
+#include "hotkeys/combination_store.h"
+#include "ui/action_list.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
 
+class HotKeyDispatcher;
+class Options;
 class TForm2;
 class TForm3;
 class TForm4;
 
-// Pops a menu of the main window up: WParam 1 for Menu1, 2 for Menu2; LParam holds the
-// screen position (x in the low word, y in the high word). The end-to-end tests show the
-// menus with it; a user never sends it.
-constexpr unsigned kPopupMenuMessage = 0x8051;
-
 extern const FormLayout kForm1Layout;
 extern const MenuLayout kMenu1Layout;  // the tray menu
 extern const MenuLayout kMenu2Layout;  // the menu of a parked window's tray icon
+
+// What the main window's actions work on: the combination list, background mode and the
+// options, all made after the window itself.
+struct MainWindowParts {
+    CombinationStore& store;
+    HotKeyDispatcher& dispatcher;
+    const Options& options;
+    TextLookup text;
+};
 
 // The main window: the combination list, six buttons, the tray icon and its menu.
 class TForm1 : public LayoutForm {
@@ -32,6 +39,8 @@ class TForm1 : public LayoutForm {
 
     // The dialogs the main window's actions open; they are created after it.
     void AttachDialogs(TForm2& editor, TForm3& options, TForm4& about);
+    // The list, background mode and the options the actions work on.
+    void AttachParts(MainWindowParts parts);
 
     ActionList& Actions() { return actions_; }
 
@@ -41,6 +50,9 @@ class TForm1 : public LayoutForm {
     // Opens one of the dialogs modally over the main window, with the dialog-open flag set;
     // as it closes the main window is told to draw its picture again.
     ModalResult ShowDialog(LayoutForm& dialog);
+
+    // Pops Menu1 (1) or Menu2 (2) up at a screen position.
+    void PopupMenuAt(int menu, Point at);
 
     // Messages the rest of the program answers on the main window (hot keys, background
     // mode); asked before the window's own.
@@ -64,12 +76,13 @@ class TForm1 : public LayoutForm {
     const std::unique_ptr<Timer> Test;  // the disc watch's timer
 
   private:
+    // The actions and the handlers of the controls (main_window_actions.cpp).
     void CreateActions();
     void ConnectEvents();
     std::optional<std::intptr_t> HandleMessage(unsigned message, std::uintptr_t wParam,
                                                std::intptr_t lParam);
-
     void NewDialog();
+    void DeleteDialog();
     void ReSaveDialog();
     void OptionDialog();
     void AboutDialog();
@@ -80,6 +93,7 @@ class TForm1 : public LayoutForm {
     TForm2* editor_ = nullptr;
     TForm3* options_ = nullptr;
     TForm4* about_ = nullptr;
+    std::optional<MainWindowParts> parts_;
 };
 
 }  // namespace quorvel

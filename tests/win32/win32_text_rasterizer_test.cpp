@@ -1,4 +1,4 @@
-#include "win32/gdi_text_rasterizer.h"
+#include "win32/win32_text_rasterizer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ int InkCount(const TextMask& mask) {
     return int(std::count(mask.ink.begin(), mask.ink.end(), std::uint8_t(1)));
 }
 
-TEST(GdiTextRasterizer, MeasuresAndDrawsLatinText) {
-    GdiTextRasterizer text;
+TEST(Win32TextRasterizer, MeasuresAndDrawsLatinText) {
+    Win32TextRasterizer text;
     Font font;
     const Size size = text.Measure(font, "Options");
     EXPECT_GT(size.width, 10);
@@ -34,8 +34,8 @@ TEST(GdiTextRasterizer, MeasuresAndDrawsLatinText) {
     EXPECT_EQ(InkCount(text.Rasterize(font, "")), 0);
 }
 
-TEST(GdiTextRasterizer, CyrillicMeasuresAndRenders) {
-    GdiTextRasterizer text;
+TEST(Win32TextRasterizer, CyrillicMeasuresAndRenders) {
+    Win32TextRasterizer text;
     Font font;
     font.name = "Tahoma";
     font.charset = 204;                                                       // Russian
@@ -46,8 +46,8 @@ TEST(GdiTextRasterizer, CyrillicMeasuresAndRenders) {
     EXPECT_GT(InkCount(mask), 20);
 }
 
-TEST(GdiTextRasterizer, BoldIsWiderAndACanvasCompositesTheInk) {
-    GdiTextRasterizer text;
+TEST(Win32TextRasterizer, BoldIsWiderAndACanvasCompositesTheInk) {
+    Win32TextRasterizer text;
     Font regular;
     regular.name = "Tahoma";
     Font bold = regular;
@@ -59,7 +59,7 @@ TEST(GdiTextRasterizer, BoldIsWiderAndACanvasCompositesTheInk) {
     regular.color = Rgb(0, 0, 255);
     canvas.SetFont(regular);
     canvas.SetBrushStyle(BrushStyle::kClear);
-    canvas.TextOut(2, 2, "Hello");
+    canvas.WriteText(2, 2, "Hello");
     const auto& pixels = picture.Pixels();
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), Rgb(0, 0, 255)), 10);
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Rgb(0, 0, 255)) +

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/text_rasterizer.h"
+#include "base/text_rasterizer.h"
 
 namespace quorvel::win32 {
 
@@ -10,12 +10,12 @@ namespace quorvel::win32 {
 // measured with GetTextExtentPoint32W and drawn white on black into a DIB section whose
 // pixels become the mask. Keeps the last font made, since a control draws many texts in
 // one font.
-class GdiTextRasterizer final : public TextRasterizer {
+class Win32TextRasterizer final : public TextRasterizer {
   public:
-    GdiTextRasterizer();
-    ~GdiTextRasterizer() override;
-    GdiTextRasterizer(const GdiTextRasterizer&) = delete;
-    GdiTextRasterizer& operator=(const GdiTextRasterizer&) = delete;
+    Win32TextRasterizer();
+    ~Win32TextRasterizer() override;
+    Win32TextRasterizer(const Win32TextRasterizer&) = delete;
+    Win32TextRasterizer& operator=(const Win32TextRasterizer&) = delete;
 
     TextMetrics Metrics(const Font& font) override;
     Size Measure(const Font& font, std::string_view text) override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/layout_form.h"
+#include "ui/layout_form.h"
 
 namespace quorvel {
 

@@ -1,56 +1,56 @@
-#include "hotkeys/HotKey.h"
+#include "windows/combination_editor.h"
 
-#include "base/glyphs.h"
+#include "ui/glyphs.h"
 
 namespace quorvel {
 
 namespace {
 
 constexpr ControlLayout kForm2Controls[] = {
-    {.name = "Image1", .kind = ControlKind::Picture, .bounds = {0, 0, 203, 185}, .autoSize = true},
+    {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 203, 185}, .autoSize = true},
     {.name = "HotKey",
-     .kind = ControlKind::HotKeyEdit,
+     .kind = ControlKind::kHotKeyEdit,
      .bounds = {5, 37, 164, 19},
      .tabOrder = 0,
      .hotKey = 57409},
     {.name = "C1",
-     .kind = ControlKind::CheckBox,
+     .kind = ControlKind::kCheckBox,
      .bounds = {6, 64, 13, 13},
      .text = "Enable hot key",
      .tabOrder = 1,
      .checked = true},
     {.name = "C2",
-     .kind = ControlKind::CheckBox,
+     .kind = ControlKind::kCheckBox,
      .bounds = {6, 83, 13, 13},
      .text = "To request acknowledgement",
      .tabOrder = 2},
     {.name = "Comment",
-     .kind = ControlKind::Memo,
+     .kind = ControlKind::kMemo,
      .bounds = {5, 64, 191, 33},
      .tabOrder = 3,
      .visible = false},
     {.name = "Plugin",
-     .kind = ControlKind::DropDownList,
+     .kind = ControlKind::kDropDownList,
      .bounds = {5, 117, 191, 21},
      .tabOrder = 4,
      .sorted = true,
      .dropDownRows = 19},
     {.name = "Button1",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {7, 150, 81, 25},
      .text = "Next",
      .tabOrder = 5},
     {.name = "Button2",
-     .kind = ControlKind::PushButton,
+     .kind = ControlKind::kPushButton,
      .bounds = {113, 150, 81, 25},
      .text = "Cancel",
      .tabOrder = 6},
     {.name = "Speed",
-     .kind = ControlKind::GlyphButton,
+     .kind = ControlKind::kGlyphButton,
      .bounds = {162, 8, 20, 15},
      .hint = "Close"},
     {.name = "Speed2",
-     .kind = ControlKind::GlyphButton,
+     .kind = ControlKind::kGlyphButton,
      .bounds = {173, 37, 23, 20},
      .hint = "Show comment"},
 };
@@ -78,8 +78,8 @@ TForm2::TForm2(Toolkit& toolkit)
     Speed->SetGlyph(CloseGlyph());
     Speed2->SetGlyph(CommentGlyph());
     // Cancel and the close glyph leave the editor with nothing saved.
-    Button2->SetOnClick([this] { Window().EndModal(ModalResult::Cancel); });
-    Speed->SetOnClick([this] { Window().EndModal(ModalResult::Cancel); });
+    Button2->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
+    Speed->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
 }
 
 }  // namespace quorvel

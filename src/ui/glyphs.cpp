@@ -1,4 +1,4 @@
-#include "base/glyphs.h"
+#include "ui/glyphs.h"
 
 #include <algorithm>
 

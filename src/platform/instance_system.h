@@ -23,7 +23,7 @@ class InstanceSystem {
     virtual void BringToForeground(std::uintptr_t window) = 0;
     // Sends a message and waits until the window has handled it.
     virtual void SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
-                             std::intptr_t lParam) = 0;
+                              std::intptr_t lParam) = 0;
 };
 
 }  // namespace quorvel

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace quorvel {
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+}  // namespace quorvel
