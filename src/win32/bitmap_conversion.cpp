@@ -27,11 +27,11 @@ std::uint32_t ToDib(Color color, std::uint32_t alpha) {
 
 // A DIB section holding the picture; `transparent` pixels get alpha 0 (and black, as
 // premultiplied alpha wants).
-UniqueGdiObject DibSection(const Bitmap& bitmap, const Color* transparent) {
+UniqueBitmap DibSection(const Bitmap& bitmap, const Color* transparent) {
     BITMAPINFO info = TopDownInfo(bitmap.Width(), bitmap.Height());
     void* bits = nullptr;
-    WindowDc screen(nullptr);
-    UniqueGdiObject dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const UniqueWindowDc screen = WindowDcOf(nullptr);
+    UniqueBitmap dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return {};
     auto* pixels = static_cast<std::uint32_t*>(bits);
     for (std::size_t i = 0; i < bitmap.Pixels().size(); ++i) {
@@ -54,7 +54,7 @@ void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
 
 UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent) {
     if (bitmap.Empty()) return {};
-    UniqueGdiObject color = DibSection(bitmap, &transparent);
+    UniqueBitmap color = DibSection(bitmap, &transparent);
     // The mask: 1 where the icon is see-through. Rows are padded to 16 bits.
     const int stride = ((bitmap.Width() + 15) / 16) * 2;
     std::vector<std::uint8_t> maskBits(std::size_t(stride) * std::size_t(bitmap.Height()), 0);
@@ -62,16 +62,16 @@ UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent) {
         for (int x = 0; x < bitmap.Width(); ++x)
             if (bitmap.Pixel(x, y) == transparent)
                 maskBits[std::size_t(y * stride + x / 8)] |= std::uint8_t(0x80 >> (x % 8));
-    UniqueGdiObject mask(CreateBitmap(bitmap.Width(), bitmap.Height(), 1, 1, maskBits.data()));
+    UniqueBitmap mask(CreateBitmap(bitmap.Width(), bitmap.Height(), 1, 1, maskBits.data()));
     if (!color || !mask) return {};
     ICONINFO info{};
     info.fIcon = TRUE;
-    info.hbmColor = static_cast<HBITMAP>(color.Get());
-    info.hbmMask = static_cast<HBITMAP>(mask.Get());
+    info.hbmColor = color.Get();
+    info.hbmMask = mask.Get();
     return UniqueIcon(CreateIconIndirect(&info));
 }
 
-UniqueGdiObject AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent) {
+UniqueBitmap AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent) {
     if (bitmap.Empty()) return {};
     return DibSection(bitmap, &transparent);
 }

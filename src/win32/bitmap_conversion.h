@@ -1,9 +1,8 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include "base/bitmap.h"
 #include "win32/handles.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -14,6 +13,6 @@ void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
 UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent);
 
 // A 32-bit bitmap with alpha (transparent colour fully transparent), as menus show them.
-UniqueGdiObject AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent);
+UniqueBitmap AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent);
 
 }  // namespace quorvel::win32

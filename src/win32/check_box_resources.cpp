@@ -6,8 +6,8 @@
 namespace quorvel::win32 {
 
 std::optional<Bitmap> LoadBitmapResource(const wchar_t* name) {
-    UniqueGdiObject bitmap(
-        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap) return std::nullopt;
     BITMAP info{};
     if (!GetObjectW(bitmap.Get(), sizeof info, &info)) return std::nullopt;
@@ -19,10 +19,8 @@ std::optional<Bitmap> LoadBitmapResource(const wchar_t* name) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(std::size_t(info.bmWidth) * std::size_t(info.bmHeight));
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, static_cast<HBITMAP>(bitmap.Get()), 0, UINT(info.bmHeight),
+    const int rows = GetDIBits(WindowDcOf(nullptr).Get(), bitmap.Get(), 0, UINT(info.bmHeight),
                                pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
     if (rows != info.bmHeight) return std::nullopt;
     Bitmap picture(info.bmWidth, info.bmHeight);
     for (int y = 0; y < info.bmHeight; ++y) {

@@ -6,18 +6,29 @@
 
 namespace quorvel::win32 {
 
-// Owns one operating-system handle and closes it when it goes; move-only. `Traits` gives
-// the handle type, the value meaning "none" and how to close it.
+// The operating system's resources the program holds, each owned by one object whose end
+// gives it back, in one style:
+// - a handle the program owns is a UniqueHandle (move-only; `Traits` gives the handle
+//   type, the value meaning "none" and how to close it, and may carry what closing needs,
+//   such as the window a DC is released to);
+// - a state lent for one scope (a paint, a selection, a saved DC state) is a Scope class
+//   (neither copied nor moved) whose destructor ends it.
+
 template <typename Traits>
 class UniqueHandle {
   public:
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(Type handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    explicit UniqueHandle(Type handle, Traits traits = {}) : handle_(handle), traits_(traits) {}
+    UniqueHandle(UniqueHandle&& other) noexcept
+        : handle_(other.Release()), traits_(std::move(other.traits_)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(other.Release());
+        if (this != &other) {
+            Reset();
+            traits_ = std::move(other.traits_);
+            handle_ = other.Release();
+        }
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -29,7 +40,7 @@ class UniqueHandle {
 
     Type Release() { return std::exchange(handle_, Traits::None()); }
     void Reset(Type handle = Traits::None()) {
-        if (handle_ != Traits::None()) Traits::Close(handle_);
+        if (handle_ != Traits::None()) traits_.Close(handle_);
         handle_ = handle;
     }
 
@@ -41,7 +52,10 @@ class UniqueHandle {
 
   private:
     Type handle_ = Traits::None();
+    [[no_unique_address]] Traits traits_{};
 };
+
+// --- Kernel, registry and module handles ---
 
 // A file from CreateFileW (none is INVALID_HANDLE_VALUE).
 struct FileHandleTraits {
@@ -83,13 +97,7 @@ struct ModuleHandleTraits {
 };
 using UniqueModule = UniqueHandle<ModuleHandleTraits>;
 
-// A GDI object (bitmap, region, brush, pen, font).
-struct GdiObjectTraits {
-    using Type = HGDIOBJ;
-    static Type None() { return nullptr; }
-    static void Close(Type object) { ::DeleteObject(object); }
-};
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+// --- User interface objects ---
 
 // A window of the program's own.
 struct WindowTraits {
@@ -115,20 +123,90 @@ struct IconTraits {
 };
 using UniqueIcon = UniqueHandle<IconTraits>;
 
-// A device context from GetDC, released to its window.
-class WindowDc {
+// --- GDI objects and device contexts ---
+
+// A GDI object the program made (deleted with DeleteObject), typed by what it is.
+template <typename Handle>
+struct GdiObjectTraits {
+    using Type = Handle;
+    static Type None() { return nullptr; }
+    static void Close(Type object) { ::DeleteObject(object); }
+};
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+
+// A device context of a window (of the screen for none) from GetDC, released to it.
+struct WindowDcTraits {
+    using Type = HDC;
+    HWND window = nullptr;
+    static Type None() { return nullptr; }
+    void Close(Type dc) const { ::ReleaseDC(window, dc); }
+};
+using UniqueWindowDc = UniqueHandle<WindowDcTraits>;
+
+inline UniqueWindowDc WindowDcOf(HWND window) {
+    return UniqueWindowDc(::GetDC(window), WindowDcTraits{window});
+}
+
+// A memory device context from CreateCompatibleDC, deleted with DeleteDC.
+struct MemoryDcTraits {
+    using Type = HDC;
+    static Type None() { return nullptr; }
+    static void Close(Type dc) { ::DeleteDC(dc); }
+};
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// One paint of a window: BeginPaint when made, EndPaint when it goes, also when the
+// painting failed half way (the window is then left as drawn so far, and not asked to
+// paint the same area again).
+class PaintScope {
   public:
-    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_) ::ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC Get() const { return dc_; }
+    explicit PaintScope(HWND window) : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    ~PaintScope() { ::EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    const PAINTSTRUCT& Paint() const { return paint_; }
 
   private:
     HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
+};
+
+// An object selected into a device context for one scope; the one it replaced is selected
+// again when the scope ends.
+class SelectionScope {
+  public:
+    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~SelectionScope() {
+        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+    }
+    SelectionScope(const SelectionScope&) = delete;
+    SelectionScope& operator=(const SelectionScope&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The whole state of a device context (objects, colours, modes) saved for one scope and
+// restored when it ends: for a DC the system lends, as when drawing a menu item.
+class SavedDcScope {
+  public:
+    explicit SavedDcScope(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+    ~SavedDcScope() {
+        if (saved_) ::RestoreDC(dc_, saved_);
+    }
+    SavedDcScope(const SavedDcScope&) = delete;
+    SavedDcScope& operator=(const SavedDcScope&) = delete;
+
+  private:
+    HDC dc_;
+    int saved_;
 };
 
 }  // namespace quorvel::win32

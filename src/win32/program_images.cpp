@@ -33,7 +33,7 @@ std::vector<std::uint32_t> Pixels32(HBITMAP bitmap, int width, int height) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
-    WindowDc screen(nullptr);
+    const UniqueWindowDc screen = WindowDcOf(nullptr);
     if (GetDIBits(screen.Get(), bitmap, 0, UINT(height), pixels.data(), &format, DIB_RGB_COLORS) !=
         height)
         pixels.clear();
@@ -45,20 +45,18 @@ std::vector<std::uint32_t> Pixels32(HBITMAP bitmap, int width, int height) {
 Bitmap PictureOfIcon(HICON icon, Color transparent) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return {};
-    UniqueGdiObject color(info.hbmColor);
-    UniqueGdiObject mask(info.hbmMask);
+    UniqueBitmap color(info.hbmColor);
+    UniqueBitmap mask(info.hbmMask);
     BITMAP format{};
     if (!color || !GetObjectW(color.Get(), sizeof format, &format)) return {};
     const int width = format.bmWidth, height = format.bmHeight;
-    const std::vector<std::uint32_t> pixels =
-        Pixels32(static_cast<HBITMAP>(color.Get()), width, height);
+    const std::vector<std::uint32_t> pixels = Pixels32(color.Get(), width, height);
     if (pixels.empty()) return {};
     bool hasAlpha = false;
     for (std::uint32_t pixel : pixels) hasAlpha = hasAlpha || (pixel >> 24) != 0;
     // Without alpha the mask tells: white where the icon is see-through.
     const std::vector<std::uint32_t> maskPixels =
-        hasAlpha ? std::vector<std::uint32_t>{}
-                 : Pixels32(static_cast<HBITMAP>(mask.Get()), width, height);
+        hasAlpha ? std::vector<std::uint32_t>{} : Pixels32(mask.Get(), width, height);
 
     Bitmap picture(width, height, transparent);
     for (int y = 0; y < height; ++y) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/program.h"
-#include "platform/error_report.h"
+#include "win32/system_boundary.h"
 #include "win32/windows_api.h"
 // clang-format off
 #include <commctrl.h>
@@ -18,9 +18,10 @@ LRESULT CALLBACK MenuHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     if (message != kPopupMenuMessage) return DefSubclassProc(window, message, wParam, lParam);
     auto& program = *reinterpret_cast<Program*>(data);
     const Point at{int(std::int16_t(LOWORD(lParam))), int(std::int16_t(HIWORD(lParam)))};
-    RunReportingErrors(program.GetToolkit().Dialogs(),
-                       [&] { program.Form1().PopupMenuAt(int(wParam), at); });
-    return 0;
+    return CallFromSystem<LRESULT>(0, [&]() -> LRESULT {
+        program.Form1().PopupMenuAt(int(wParam), at);
+        return 0;
+    });
 }
 
 }  // namespace

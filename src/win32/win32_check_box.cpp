@@ -79,10 +79,10 @@ void Win32CheckBox::ReleaseHeldMouse(WPARAM buttonsStillDown) {
 }
 
 void Win32CheckBox::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    if (core_.PaintingAllowed()) DrawBitmap(dc, Render(), 0, 0);
-    EndPaint(Hwnd(), &paint);
+    {
+        const PaintScope paint(Hwnd());
+        if (core_.PaintingAllowed()) DrawBitmap(paint.Dc(), Render(), 0, 0);
+    }
     // A paint refused during a key event is made up for once the key is handled.
     if (!core_.PaintingAllowed()) Invalidate();
 }

@@ -10,23 +10,16 @@ namespace {
 
 constexpr wchar_t kControlProperty[] = L"Quorvel.Control";
 
-LRESULT CALLBACK CustomWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (auto* control = Win32ControlCore::FromHandle(window)) {
-        if (auto result = control->OnWindowMessage(message, wParam, lParam)) return *result;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 void Win32ControlCore::RegisterCustomClass(HINSTANCE instance, const wchar_t* name) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = CustomWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.lpszClassName = name;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance,
+                        {.name = name, .cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))});
+}
+
+std::optional<LRESULT> Win32ControlCore::OnMessage(const WindowMessage& message) {
+    if (!routed_) return std::nullopt;
+    return OnWindowMessage(message.message, message.wParam, message.lParam);
 }
 
 Win32ControlCore::Win32ControlCore(Win32Form& form, const ControlLayout& layout, const Style& style)
@@ -36,18 +29,27 @@ Win32ControlCore::Win32ControlCore(Win32Form& form, const ControlLayout& layout,
     if (!layout.enabled) windowStyle |= WS_DISABLED;
     if (layout.tabOrder >= 0) windowStyle |= WS_TABSTOP;
     const LayoutRect& r = layout.bounds;
-    window_.Reset(CreateWindowExW(style.exStyle, style.className, Widen(layout.text).c_str(),
-                                  windowStyle, r.left, r.top, r.width, r.height + extraHeight_,
-                                  form.Hwnd(),
-                                  reinterpret_cast<HMENU>(INT_PTR(form.NextControlId())),
-                                  form.Toolkit().Instance(), nullptr));
-    if (!window_) throw std::runtime_error("cannot create control " + std::string(layout.name));
+    const std::wstring text = Widen(layout.text);
+    window_ = CreateObjectWindow({.className = style.className,
+                                  .title = text.c_str(),
+                                  .style = windowStyle,
+                                  .exStyle = style.exStyle,
+                                  .x = r.left,
+                                  .y = r.top,
+                                  .width = r.width,
+                                  .height = r.height + extraHeight_,
+                                  .parent = form.Hwnd(),
+                                  .menu = reinterpret_cast<HMENU>(INT_PTR(form.NextControlId())),
+                                  .instance = form.Toolkit().Instance()},
+                                 this, "the control " + std::string(layout.name));
     SetPropW(window_.Get(), kControlProperty, this);
+    routed_ = true;
     SendMessageW(window_.Get(), WM_SETFONT, WPARAM(form.Font(layout.font)), FALSE);
     if (!layout.hint.empty()) CoreSetHint(std::string(layout.hint));
 }
 
 Win32ControlCore::~Win32ControlCore() {
+    routed_ = false;
     if (window_) RemovePropW(window_.Get(), kControlProperty);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "platform/controls.h"
 #include "win32/handles.h"
+#include "win32/window_class.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -15,8 +15,9 @@ class Win32Form;
 
 // What every child control of a form shares: its window, made from the layout (position,
 // size, text, font, visibility, enabled state, tab stop, tooltip), and the notifications
-// its form passes on.
-class Win32ControlCore {
+// its form passes on. A control of the program's own class gets its window's messages in
+// OnWindowMessage.
+class Win32ControlCore : private WindowObject {
   public:
     struct Style {
         const wchar_t* className;
@@ -39,7 +40,8 @@ class Win32ControlCore {
     // WM_DRAWITEM of an owner-drawn control; true when drawn.
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) { return false; }
 
-    // Window classes of the program's own controls send their messages here.
+    // Window classes of the program's own controls send their messages here, from the
+    // end of the core's construction to the start of its destruction.
     static void RegisterCustomClass(HINSTANCE instance, const wchar_t* name);
     virtual std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return std::nullopt;
@@ -62,9 +64,13 @@ class Win32ControlCore {
 
     Win32Form& form_;
     const ControlLayout& layout_;
+    bool routed_ = false;  // OnWindowMessage is reached (declared before the window it serves)
     UniqueWindow window_;
     std::string hint_;
     int extraHeight_;
+
+  private:
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) final;
 };
 
 // Implements the Control part of an interface over Win32ControlCore.

@@ -27,15 +27,11 @@ Size ClientToWindow(Size client) {
 }  // namespace
 
 void Win32Form::Register(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hIcon = LoadIconW(instance, L"APP_ICON");
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance,
+                        {.name = kClassName,
+                         .cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),  // IDC_ARROW
+                         .icon = LoadIconW(instance, L"APP_ICON"),
+                         .background = GetSysColorBrush(COLOR_BTNFACE)});
 }
 
 Win32Form::Win32Form(Win32Toolkit& toolkit, const FormLayout& layout)
@@ -45,10 +41,17 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const FormLayout& layout)
     if (layout.centred)
         at = {(GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
               (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2};
-    window_.Reset(CreateWindowExW(kFormExStyle, kClassName, Widen(layout.caption).c_str(),
-                                  kFormStyle, at.x, at.y, size.width, size.height, nullptr, nullptr,
-                                  toolkit.Instance(), this));
-    if (!window_) throw std::runtime_error("cannot create window " + std::string(layout.name));
+    const std::wstring caption = Widen(layout.caption);
+    window_ = CreateObjectWindow({.className = kClassName,
+                                  .title = caption.c_str(),
+                                  .style = kFormStyle,
+                                  .exStyle = kFormExStyle,
+                                  .x = at.x,
+                                  .y = at.y,
+                                  .width = size.width,
+                                  .height = size.height,
+                                  .instance = toolkit.Instance()},
+                                 this, "the window " + std::string(layout.name));
 }
 
 Win32Form::~Win32Form() {
@@ -60,22 +63,15 @@ Win32Form* Win32Form::FromHandle(HWND window) {
     wchar_t name[32] = {};
     if (!window || !GetClassNameW(window, name, 32) || std::wstring_view(name) != kClassName)
         return nullptr;
-    return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return static_cast<Win32Form*>(ObjectOfWindow(window));
 }
 
-LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!form || !form->window_) return DefWindowProcW(window, message, wParam, lParam);
-    return form->Handle(message, wParam, lParam);
-}
-
-LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_.Get();
+std::optional<LRESULT> Win32Form::OnMessage(const WindowMessage& m) {
+    // The messages of the window's making go to the default handling.
+    if (!window_) return std::nullopt;
+    const UINT message = m.message;
+    const WPARAM wParam = m.wParam;
+    const LPARAM lParam = m.lParam;
     switch (message) {
         case WM_COMMAND:
             if (auto* control = Win32ControlCore::FromHandle(reinterpret_cast<HWND>(lParam)))
@@ -114,7 +110,7 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         toolkit_.Guard([&] { result = onMessage_(message, std::uintptr_t(wParam), lParam); });
         if (result) return LRESULT(*result);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 void Win32Form::Fire(const std::function<void()>& handler) {
@@ -245,12 +241,12 @@ std::intptr_t Win32Form::Send(unsigned message, std::uintptr_t wParam, std::intp
 HFONT Win32Form::Font(const FontSpec& requested) {
     const FontSpec& wanted = requested.name.empty() ? layout_.font : requested;
     for (const CachedFont& cached : fonts_)
-        if (cached.fontSpec == wanted) return static_cast<HFONT>(cached.font.Get());
-    UniqueGdiObject font(CreateFontW(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL,
-                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                     Widen(wanted.name).c_str()));
-    auto* handle = static_cast<HFONT>(font.Get());
+        if (cached.fontSpec == wanted) return cached.font.Get();
+    UniqueFont font(CreateFontW(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                Widen(wanted.name).c_str()));
+    HFONT handle = font.Get();
     fonts_.push_back({wanted, std::move(font)});
     return handle;
 }

@@ -6,6 +6,7 @@
 #include "base/bitmap.h"
 #include "platform/form.h"
 #include "win32/handles.h"
+#include "win32/window_class.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -16,7 +17,7 @@ class Win32Picture;
 // A borderless top-level window of the program. Its children report their notifications
 // through it; its picture (the Image1 at its corner) is the backdrop that labels and glyph
 // buttons draw over.
-class Win32Form : public Form {
+class Win32Form : public Form, private WindowObject {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelForm";
     // Posted to itself on activation; the activation handler runs when it arrives.
@@ -74,8 +75,7 @@ class Win32Form : public Form {
     bool HandleShortcut(Shortcut shortcut);
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     void Fire(const std::function<void()>& handler);
     void TakeOwner();
 
@@ -85,7 +85,7 @@ class Win32Form : public Form {
     UniqueWindow tooltip_;
     struct CachedFont {
         FontSpec fontSpec;
-        UniqueGdiObject font;
+        UniqueFont font;
     };
     std::vector<CachedFont> fonts_;
     const Win32Picture* backdrop_ = nullptr;

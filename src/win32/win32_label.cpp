@@ -45,18 +45,16 @@ std::optional<LRESULT> Win32Label::OnWindowMessage(UINT message, WPARAM wParam, 
 }
 
 void Win32Label::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
+    const PaintScope paint(Hwnd());
+    HDC dc = paint.Dc();
     DrawBitmap(dc, form_.BackdropPart(Hwnd()), 0, 0);
     RECT client{};
     GetClientRect(Hwnd(), &client);
-    HGDIOBJ oldFont = SelectObject(dc, form_.Font(layout_.font));
+    const SelectionScope font(dc, form_.Font(layout_.font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     std::wstring text = Widen(Text());
     DrawTextW(dc, text.c_str(), int(text.size()), &client, DT_CENTER | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    EndPaint(Hwnd(), &paint);
 }
 
 }  // namespace quorvel::win32

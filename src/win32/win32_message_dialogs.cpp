@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/error.h"
 #include "base/geometry.h"
 #include "win32/handles.h"
 #include "win32/line_breaks.h"
+#include "win32/system_boundary.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_toolkit.h"
+#include "win32/window_class.h"
 
 namespace quorvel::win32 {
 
@@ -59,14 +62,7 @@ const wchar_t* IconOf(DialogType type) {
     return nullptr;
 }
 
-// What the window procedure of an open dialog works on.
-struct OpenDialog {
-    DialogButtons buttons;
-    int defaultId;
-    ModalResult result = ModalResult::kNone;
-};
-
-ModalResult ResultOfCommand(const OpenDialog& dialog, int id) {
+ModalResult ResultOfCommand(DialogButtons buttons, int id) {
     switch (id) {
         case IDOK:
             return ModalResult::kOk;
@@ -77,59 +73,64 @@ ModalResult ResultOfCommand(const OpenDialog& dialog, int id) {
         case IDABORT:
             return ModalResult::kAbort;
         case IDCANCEL:
-            return EscapeResultOf(dialog.buttons);  // Esc and the Cancel button
+            return EscapeResultOf(buttons);  // Esc and the Cancel button
         default:
             return ModalResult::kNone;
     }
 }
 
-LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    auto* dialog = reinterpret_cast<OpenDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!dialog) return DefWindowProcW(window, message, wParam, lParam);
-    switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
-                const ModalResult result = ResultOfCommand(*dialog, LOWORD(wParam));
-                if (result != ModalResult::kNone) dialog->result = result;
-            }
-            return 0;
-        case WM_CLOSE:
-            dialog->result = EscapeResultOf(dialog->buttons);
-            return 0;
-        case DM_GETDEFID: {
-            // Enter presses the focused button, else the default one.
-            HWND focus = GetFocus();
-            const int id = focus && GetParent(focus) == window ? GetDlgCtrlID(focus) : 0;
-            return MAKELRESULT(id >= IDOK && id <= IDNO ? id : dialog->defaultId, DC_HASDEFID);
-        }
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            break;
-        default:
-            break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
+// An open dialog: the object its window's messages go to.
+class OpenDialog final : public WindowObject {
+  public:
+    OpenDialog(DialogButtons buttons, int defaultId) : buttons_(buttons), defaultId_(defaultId) {}
 
-UniqueGdiObject MessageFont() {
+    ModalResult Result() const { return result_; }
+    void SetResult(ModalResult result) { result_ = result; }
+    int DefaultId() const { return defaultId_; }
+
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) override {
+        switch (message.message) {
+            case WM_COMMAND:
+                if (HIWORD(message.wParam) == BN_CLICKED || message.lParam == 0) {
+                    const ModalResult result = ResultOfCommand(buttons_, LOWORD(message.wParam));
+                    if (result != ModalResult::kNone) result_ = result;
+                }
+                return 0;
+            case WM_CLOSE:
+                result_ = EscapeResultOf(buttons_);
+                return 0;
+            case DM_GETDEFID: {
+                // Enter presses the focused button, else the default one.
+                HWND focus = GetFocus();
+                const int id =
+                    focus && GetParent(focus) == message.window ? GetDlgCtrlID(focus) : 0;
+                return MAKELRESULT(id >= IDOK && id <= IDNO ? id : defaultId_, DC_HASDEFID);
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+
+  private:
+    DialogButtons buttons_;
+    int defaultId_;
+    ModalResult result_ = ModalResult::kNone;
+};
+
+UniqueFont MessageFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return UniqueGdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
-    return UniqueGdiObject(GetStockObject(DEFAULT_GUI_FONT));
+        return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    return UniqueFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
 SIZE MeasureText(HFONT font, const std::wstring& text) {
-    WindowDc screen(nullptr);
-    HGDIOBJ old = SelectObject(screen.Get(), font);
+    const UniqueWindowDc screen = WindowDcOf(nullptr);
+    const SelectionScope selected(screen.Get(), font);
     RECT r{0, 0, kMaxTextWidth, 0};
     DrawTextW(screen.Get(), text.c_str(), int(text.size()), &r,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-    SelectObject(screen.Get(), old);
     return {r.right + 2, r.bottom};
 }
 
@@ -149,14 +150,10 @@ POINT Placement(HWND owner, SIZE size) {
 }  // namespace
 
 void Win32MessageDialogs::Register(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DialogProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance,
+                        {.name = kClassName,
+                         .cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),  // IDC_ARROW
+                         .background = GetSysColorBrush(COLOR_BTNFACE)});
 }
 
 void Win32MessageDialogs::Beep() {
@@ -166,9 +163,9 @@ void Win32MessageDialogs::Beep() {
 ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
     if (request.beep) Beep();
     const std::vector<ModalResult> results = ButtonsOf(request.buttons);
-    OpenDialog dialog{request.buttons, InfoOf(DefaultButtonOf(request)).id};
-    UniqueGdiObject font = MessageFont();
-    auto* hfont = static_cast<HFONT>(font.Get());
+    OpenDialog dialog(request.buttons, InfoOf(DefaultButtonOf(request)).id);
+    const UniqueFont font = MessageFont();
+    HFONT hfont = font.Get();
 
     const std::wstring text = WithSystemLineBreaks(Widen(request.text));
     const SIZE textSize = MeasureText(hfont, text);
@@ -188,10 +185,27 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
     HWND owner = toolkit_.ModalOwner();
     const POINT at = Placement(owner, size);
 
-    UniqueWindow box(CreateWindowExW(kExStyle, kClassName, Widen(CaptionOf(request)).c_str(),
-                                     kStyle, at.x, at.y, size.cx, size.cy, owner, nullptr,
-                                     toolkit_.Instance(), &dialog));
-    if (!box) return EscapeResultOf(request.buttons);
+    const std::wstring caption = Widen(CaptionOf(request));
+    UniqueWindow box;
+    try {
+        box = CreateObjectWindow({.className = kClassName,
+                                  .title = caption.c_str(),
+                                  .style = kStyle,
+                                  .exStyle = kExStyle,
+                                  .x = at.x,
+                                  .y = at.y,
+                                  .width = size.cx,
+                                  .height = size.cy,
+                                  .parent = owner,
+                                  .instance = toolkit_.Instance()},
+                                 &dialog, "the message dialog");
+    } catch (const Error& error) {
+        // The error report's own window: with it missing there is no dialog left to tell,
+        // and the caller (an error report among them) must go on, so it answers as Esc
+        // would; the debugger's output keeps the reason.
+        OutputDebugStringW((Widen(error.what()) + L"\n").c_str());
+        return EscapeResultOf(request.buttons);
+    }
     auto child = [&](const wchar_t* className, const wchar_t* caption, DWORD style, int id,
                      LayoutRect r) {
         HWND control = CreateWindowExW(
@@ -212,7 +226,7 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
     int left = (clientWidth - buttonsWidth) / 2;
     for (ModalResult result : results) {
         const ButtonInfo info = InfoOf(result);
-        const bool isDefault = info.id == dialog.defaultId;
+        const bool isDefault = info.id == dialog.DefaultId();
         HWND button = child(L"BUTTON", info.caption,
                             WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), info.id,
                             {left, buttonsTop, kButtonWidth, kButtonHeight});
@@ -225,10 +239,10 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
         ShowWindow(box.Get(), SW_SHOW);
         SetForegroundWindow(box.Get());
         SetFocus(defaultButton);
-        if (!toolkit_.Pump([&] { return dialog.result != ModalResult::kNone; }))
-            dialog.result = EscapeResultOf(request.buttons);
+        if (!toolkit_.Pump([&] { return dialog.Result() != ModalResult::kNone; }))
+            dialog.SetResult(EscapeResultOf(request.buttons));
     }
-    return dialog.result;
+    return dialog.Result();
 }
 
 namespace {
@@ -239,15 +253,17 @@ struct CaptionSearch {
 };
 
 BOOL CALLBACK MatchOpenDialog(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<CaptionSearch*>(context);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (std::wstring_view(name) != Win32MessageDialogs::kClassName) return TRUE;
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    if (text != search.caption) return TRUE;
-    search.found = window;
-    return FALSE;
+    return CallFromSystem<BOOL>(FALSE, [&]() -> BOOL {
+        auto& search = *reinterpret_cast<CaptionSearch*>(context);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring_view(name) != Win32MessageDialogs::kClassName) return TRUE;
+        std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+        text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+        if (text != search.caption) return TRUE;
+        search.found = window;
+        return FALSE;
+    });
 }
 
 }  // namespace

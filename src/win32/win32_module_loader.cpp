@@ -148,11 +148,11 @@ class Module : public LoadedModule {
 
 class Picture : public ModulePicture {
   public:
-    explicit Picture(UniqueGdiObject bitmap) : bitmap_(std::move(bitmap)) {}
+    explicit Picture(UniqueBitmap bitmap) : bitmap_(std::move(bitmap)) {}
     NativeHandle Handle() const override { return reinterpret_cast<NativeHandle>(bitmap_.Get()); }
 
   private:
-    UniqueGdiObject bitmap_;
+    UniqueBitmap bitmap_;
 };
 
 }  // namespace
@@ -168,7 +168,7 @@ std::unique_ptr<LoadedModule> Win32ModuleLoader::Load(const std::string& path) {
 }
 
 std::unique_ptr<ModulePicture> Win32ModuleLoader::CreatePicture(const Bitmap& bitmap) {
-    if (bitmap.Empty()) return std::make_unique<Picture>(UniqueGdiObject());
+    if (bitmap.Empty()) return std::make_unique<Picture>(UniqueBitmap());
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = bitmap.Width();
@@ -177,8 +177,8 @@ std::unique_ptr<ModulePicture> Win32ModuleLoader::CreatePicture(const Bitmap& bi
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueGdiObject handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!handle || !bits) return std::make_unique<Picture>(UniqueGdiObject());
+    UniqueBitmap handle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!handle || !bits) return std::make_unique<Picture>(UniqueBitmap());
     // Rows of a DIB are padded to four bytes; pixels are stored blue, green, red.
     const std::size_t stride = (std::size_t(bitmap.Width()) * 3 + 3) & ~std::size_t(3);
     auto* rows = static_cast<unsigned char*>(bits);

@@ -35,14 +35,12 @@ std::optional<LRESULT> Win32Picture::OnWindowMessage(UINT message, WPARAM wParam
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(Hwnd(), &paint);
+            const PaintScope paint(Hwnd());
             RECT client{};
             GetClientRect(Hwnd(), &client);
             if (client.right > image_.Width() || client.bottom > image_.Height())
-                FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-            DrawBitmap(dc, image_, 0, 0);
-            EndPaint(Hwnd(), &paint);
+                FillRect(paint.Dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+            DrawBitmap(paint.Dc(), image_, 0, 0);
             return 0;
         }
         case WM_LBUTTONDOWN:

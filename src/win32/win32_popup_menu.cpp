@@ -21,7 +21,7 @@ std::vector<const Win32PopupMenu*>& LiveMenus() {
     return menus;
 }
 
-UniqueGdiObject MenuFont(bool bold) {
+UniqueFont MenuFont(bool bold) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     LOGFONTW font{};
@@ -30,7 +30,7 @@ UniqueGdiObject MenuFont(bool bold) {
     else
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     if (bold) font.lfWeight = FW_BOLD;
-    return UniqueGdiObject(CreateFontIndirectW(&font));
+    return UniqueFont(CreateFontIndirectW(&font));
 }
 
 UINT TextFormat(bool hidePrefix) {
@@ -82,7 +82,7 @@ Win32PopupMenu::Win32PopupMenu(Win32Form& owner, const MenuLayout& layout)
     MENUINFO info{};
     info.cbSize = sizeof info;
     info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
-    info.hbrBack = static_cast<HBRUSH>(background_.Get());
+    info.hbrBack = background_.Get();
     SetMenuInfo(menu_.Get(), &info);
     LiveMenus().push_back(this);
 }
@@ -230,13 +230,11 @@ bool Win32PopupMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
 Size Win32PopupMenu::Measure(const Item& item) const {
     Size text;
     if (!item.layout->separator) {
-        WindowDc screen(nullptr);
-        HGDIOBJ old =
-            SelectObject(screen.Get(), (item.layout->isDefault ? boldFont_ : font_).Get());
+        const UniqueWindowDc screen = WindowDcOf(nullptr);
+        const SelectionScope font(screen.Get(), (item.layout->isDefault ? boldFont_ : font_).Get());
         const std::wstring caption = Widen(item.caption);
         RECT r{0, 0, 0, 0};
         DrawTextW(screen.Get(), caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
-        SelectObject(screen.Get(), old);
         text = {r.right - r.left, r.bottom - r.top};
     }
     return FlatMenuItemSize({.separator = item.layout->separator}, text);
@@ -257,26 +255,29 @@ void Win32PopupMenu::Draw(const Item& item, const DRAWITEMSTRUCT& draw) const {
         PlanFlatMenuItem(state, {r.left, r.top, r.right, r.bottom}, colors_);
 
     HDC dc = draw.hDC;
-    const int saved = SaveDC(dc);
-    auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    for (const FlatMenuPaint::Fill& fill : paint.fills) {
-        SetDCBrushColor(dc, fill.color);
-        const RECT area = ToRect(fill.rect);
-        FillRect(dc, &area, brush);
+    {
+        // The DC is the system's: it gets it back as it lent it.
+        const SavedDcScope saved(dc);
+        auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+        for (const FlatMenuPaint::Fill& fill : paint.fills) {
+            SetDCBrushColor(dc, fill.color);
+            const RECT area = ToRect(fill.rect);
+            FillRect(dc, &area, brush);
+        }
+        if (picture && !paint.image.IsEmpty())
+            DrawIconEx(dc, paint.image.left, paint.image.top,
+                       (paint.imageGrayed ? picture->grayed : picture->normal).Get(),
+                       paint.image.Width(), paint.image.Height(), 0, nullptr, DI_NORMAL);
+        if (!paint.text.IsEmpty()) {
+            const SelectionScope font(dc, (paint.bold ? boldFont_ : font_).Get());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, paint.textColor);
+            const std::wstring caption = Widen(item.caption);
+            RECT area = ToRect(paint.text);
+            DrawTextW(dc, caption.c_str(), -1, &area,
+                      TextFormat((draw.itemState & ODS_NOACCEL) != 0));
+        }
     }
-    if (picture && !paint.image.IsEmpty())
-        DrawIconEx(dc, paint.image.left, paint.image.top,
-                   (paint.imageGrayed ? picture->grayed : picture->normal).Get(),
-                   paint.image.Width(), paint.image.Height(), 0, nullptr, DI_NORMAL);
-    if (!paint.text.IsEmpty()) {
-        SelectObject(dc, (paint.bold ? boldFont_ : font_).Get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, paint.textColor);
-        const std::wstring caption = Widen(item.caption);
-        RECT area = ToRect(paint.text);
-        DrawTextW(dc, caption.c_str(), -1, &area, TextFormat((draw.itemState & ODS_NOACCEL) != 0));
-    }
-    RestoreDC(dc, saved);
     // The system draws its own arrow over a submenu item once this returns: keep it out.
     if (!paint.arrowColumn.IsEmpty()) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
 }

@@ -67,9 +67,9 @@ class Win32PopupMenu : public PopupMenu {
 
     Win32Form& owner_;
     const FlatMenuColors colors_;
-    UniqueGdiObject background_;  // the menu's margins, in the items' face colour
-    UniqueGdiObject font_;        // the system's menu font
-    UniqueGdiObject boldFont_;    // the same, bold, for the default item
+    UniqueBrush background_;  // the menu's margins, in the items' face colour
+    UniqueFont font_;         // the system's menu font
+    UniqueFont boldFont_;     // the same, bold, for the default item
     UniqueMenu menu_;
     std::vector<Item> items_;  // never grows after construction: the menus hold its addresses
     std::vector<Picture> pictures_;

@@ -77,10 +77,8 @@ Bitmap Win32PushButton::Render() {
 }
 
 void Win32PushButton::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    DrawBitmap(dc, Render(), 0, 0);
-    EndPaint(Hwnd(), &paint);
+    const PaintScope paint(Hwnd());
+    DrawBitmap(paint.Dc(), Render(), 0, 0);
 }
 
 std::optional<LRESULT> Win32PushButton::OnWindowMessage(UINT message, WPARAM wParam,

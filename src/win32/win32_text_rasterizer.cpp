@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "win32/handles.h"
 #include "win32/text_conversion.h"
 #include "win32/windows_api.h"
 
@@ -11,30 +12,7 @@ namespace quorvel::win32 {
 
 namespace {
 
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct ObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, ObjectDeleter>;
-using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter>;
-
-// Selects an object into a device context for one scope.
-class Selection {
-  public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, old_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-FontHandle MakeFont(const Font& font) {
+UniqueFont MakeFont(const Font& font) {
     LOGFONTW description{};
     description.lfHeight = font.height;
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
@@ -48,29 +26,27 @@ FontHandle MakeFont(const Font& font) {
     description.lfPitchAndFamily = DEFAULT_PITCH;
     const std::wstring name = Widen(font.name);
     name.copy(description.lfFaceName, LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectW(&description));
+    return UniqueFont(CreateFontIndirectW(&description));
 }
 
 }  // namespace
 
 struct Win32TextRasterizer::State {
-    DcHandle dc{CreateCompatibleDC(nullptr)};
+    UniqueMemoryDc dc{CreateCompatibleDC(nullptr)};
     std::optional<Font> current;
-    FontHandle font;
-    HGDIOBJ originalFont = nullptr;
+    UniqueFont font;
+    // The font in use selected; gone first, so the DC has its own font back before the
+    // font is deleted.
+    std::optional<SelectionScope> selection;
 
     // Makes `wanted` the DC's font, reusing the last one when it is the same.
     void Use(const Font& wanted) {
         if (current && *current == wanted) return;
-        FontHandle made = MakeFont(wanted);
-        HGDIOBJ previous = SelectObject(dc.get(), made ? made.get() : GetStockObject(SYSTEM_FONT));
-        if (!originalFont) originalFont = previous;
+        UniqueFont made = MakeFont(wanted);
+        selection.reset();
+        selection.emplace(dc.Get(), made ? HGDIOBJ(made.Get()) : GetStockObject(SYSTEM_FONT));
         font = std::move(made);
         current = wanted;
-    }
-
-    ~State() {
-        if (originalFont) SelectObject(dc.get(), originalFont);
     }
 };
 
@@ -81,7 +57,7 @@ Win32TextRasterizer::~Win32TextRasterizer() = default;
 TextMetrics Win32TextRasterizer::Metrics(const Font& font) {
     state_->Use(font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(state_->dc.get(), &metrics);
+    GetTextMetricsW(state_->dc.Get(), &metrics);
     return {int(metrics.tmHeight), int(metrics.tmAscent)};
 }
 
@@ -89,13 +65,13 @@ Size Win32TextRasterizer::Measure(const Font& font, std::string_view text) {
     state_->Use(font);
     const std::wstring wide = Widen(text);
     SIZE size{};
-    GetTextExtentPoint32W(state_->dc.get(), wide.c_str(), int(wide.size()), &size);
+    GetTextExtentPoint32W(state_->dc.Get(), wide.c_str(), int(wide.size()), &size);
     return {int(size.cx), int(size.cy)};
 }
 
 TextMask Win32TextRasterizer::Rasterize(const Font& font, std::string_view text) {
     state_->Use(font);
-    HDC dc = state_->dc.get();
+    HDC dc = state_->dc.Get();
     const std::wstring wide = Widen(text);
     SIZE size{};
     GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
@@ -119,10 +95,10 @@ TextMask Win32TextRasterizer::Rasterize(const Font& font, std::string_view text)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapHandle surface(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap surface(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!surface || !bits) return mask;
     {
-        Selection selected(dc, surface.get());
+        const SelectionScope selected(dc, surface.Get());
         PatBlt(dc, 0, 0, mask.width, mask.height, BLACKNESS);
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkMode(dc, TRANSPARENT);

@@ -11,31 +11,26 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 void Win32Timer::Register(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, {.name = kClassName});
 }
 
 Win32Timer::Win32Timer(Win32Toolkit& toolkit, int interval)
     : toolkit_(toolkit), interval_(interval) {
-    window_.Reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  toolkit.Instance(), this));
+    window_ = CreateObjectWindow(
+        {.className = kClassName, .parent = HWND_MESSAGE, .instance = toolkit.Instance()}, this,
+        "the timer's window");
 }
 
-LRESULT CALLBACK Win32Timer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    auto* timer = reinterpret_cast<Win32Timer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_TIMER && wParam == kTimerId && timer && timer->enabled_) {
-        if (timer->onTick_) timer->toolkit_.Guard(timer->onTick_);
+Win32Timer::~Win32Timer() {
+    window_.Reset();  // while the members its messages reach still exist
+}
+
+std::optional<LRESULT> Win32Timer::OnMessage(const WindowMessage& message) {
+    if (message.message == WM_TIMER && message.wParam == kTimerId && enabled_) {
+        if (onTick_) toolkit_.Guard(onTick_);
         return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 void Win32Timer::SetInterval(int milliseconds) {

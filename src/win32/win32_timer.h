@@ -1,23 +1,25 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include <functional>
 
 #include "platform/timer.h"
 #include "win32/handles.h"
+#include "win32/window_class.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
 class Win32Toolkit;
 
 // A timer of the GUI thread on a message-only window of its own.
-class Win32Timer : public Timer {
+class Win32Timer : public Timer, private WindowObject {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelTimer";
     static void Register(HINSTANCE instance);
 
+    // Throws Error when the window cannot be made.
     Win32Timer(Win32Toolkit& toolkit, int interval);
+    ~Win32Timer() override;
 
     int Interval() const override { return interval_; }
     void SetInterval(int milliseconds) override;
@@ -26,7 +28,7 @@ class Win32Timer : public Timer {
     void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     void Apply();
 
     Win32Toolkit& toolkit_;

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "platform/error_report.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_drop_down_list.h"
 #include "win32/win32_edit.h"
@@ -168,7 +167,7 @@ int Win32Toolkit::Run(Form& mainForm) {
 }
 
 void Win32Toolkit::Guard(const std::function<void()>& handler) {
-    RunReportingErrors(dialogs_, handler);
+    report_.Run(handler);
 }
 
 bool Win32Toolkit::Pump(const std::function<bool()>& done) {
@@ -220,12 +219,15 @@ struct DisableContext {
 };
 
 BOOL CALLBACK DisableOther(HWND window, LPARAM data) {
-    auto& context = *reinterpret_cast<DisableContext*>(data);
-    if (window != context.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        EnableWindow(window, FALSE);
-        context.disabled->push_back(window);
-    }
-    return TRUE;
+    return CallFromSystem<BOOL>(FALSE, [&]() -> BOOL {
+        auto& context = *reinterpret_cast<DisableContext*>(data);
+        if (window != context.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            // Noted first: a window disabled is always enabled again.
+            context.disabled->push_back(window);
+            EnableWindow(window, FALSE);
+        }
+        return TRUE;
+    });
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/error_report.h"
 #include "platform/toolkit.h"
 #include "win32/application_window.h"
 #include "win32/program_images.h"
+#include "win32/system_boundary.h"
 #include "win32/win32_message_dialogs.h"
 #include "win32/windows_api.h"
 
@@ -15,7 +17,8 @@ namespace quorvel::win32 {
 class Win32Form;
 
 // The toolkit over the Windows user interface. One per GUI thread; every handler of the
-// program is called inside its error boundary.
+// program is called inside its error boundary, and what the windows' procedures and the
+// system's other callbacks catch goes to the same error report (see system_boundary.h).
 class Win32Toolkit : public Toolkit {
   public:
     explicit Win32Toolkit(HINSTANCE instance);
@@ -48,7 +51,8 @@ class Win32Toolkit : public Toolkit {
 
     // --- for the windows and controls of this folder ---
     HINSTANCE Instance() const { return instance_; }
-    // Runs a handler of the program: errors are shown by the standard error report.
+    // Runs a handler of the program: errors are shown by the standard error report, one
+    // at a time and once per burst (ErrorReport).
     void Guard(const std::function<void()>& handler);
     // Dispatches messages until `done` holds. False when the program was asked to quit
     // meanwhile (the quit request is left for the outer loop).
@@ -68,6 +72,8 @@ class Win32Toolkit : public Toolkit {
     HINSTANCE instance_;
     ApplicationWindow application_;
     Win32MessageDialogs dialogs_;
+    ErrorReport report_{dialogs_};
+    BoundaryReportScope boundary_{report_};
     ProgramImages images_;
     std::function<void()> onIdle_;
     HWND mainWindow_ = nullptr;

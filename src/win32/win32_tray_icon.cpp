@@ -30,40 +30,31 @@ std::vector<UniqueIcon> Icons(Win32Toolkit& toolkit, const std::vector<Bitmap>& 
 }  // namespace
 
 void Win32TrayIcon::Register(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, {.name = kClassName});
 }
 
 Win32TrayIcon::Win32TrayIcon(Win32Toolkit& toolkit)
     : toolkit_(toolkit), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-    window_.Reset(CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  toolkit.Instance(), this));
+    window_ = CreateObjectWindow(
+        {.className = kClassName, .style = WS_POPUP, .instance = toolkit.Instance()}, this,
+        "the tray icon's window");
     // The task bar announces its restart from a process that may run with less rights than
     // the program (which runs as an administrator to write the autorun key): let it in.
-    if (window_ && taskbarCreated_)
+    if (taskbarCreated_)
         ChangeWindowMessageFilterEx(window_.Get(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
 }
 
 Win32TrayIcon::~Win32TrayIcon() {
     if (active_) Notify(NIM_DELETE);
+    window_.Reset();  // while the members its messages reach still exist
 }
 
-LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    auto* tray = reinterpret_cast<Win32TrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!tray || !tray->window_) return DefWindowProcW(window, message, wParam, lParam);
-    return tray->Handle(message, wParam, lParam);
-}
-
-LRESULT Win32TrayIcon::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Win32TrayIcon::OnMessage(const WindowMessage& m) {
+    // The messages of the window's making go to the default handling.
+    if (!window_) return std::nullopt;
+    const UINT message = m.message;
+    const WPARAM wParam = m.wParam;
+    const LPARAM lParam = m.lParam;
     if (message == kCallbackMessage) {
         if (active_) Mouse(UINT(lParam));
         return 0;
@@ -79,7 +70,7 @@ LRESULT Win32TrayIcon::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Notify(NIM_ADD);
         return 0;
     }
-    return DefWindowProcW(window_.Get(), message, wParam, lParam);
+    return std::nullopt;
 }
 
 // A click is the release of the left button pressed on the icon; the right button opens

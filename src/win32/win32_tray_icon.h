@@ -10,6 +10,7 @@
 
 #include "platform/tray_icon.h"
 #include "win32/handles.h"
+#include "win32/window_class.h"
 
 namespace quorvel::win32 {
 
@@ -17,12 +18,13 @@ class Win32Toolkit;
 
 // The program's icon in the notification area, owned by a hidden window of its own that
 // receives the icon's mouse messages, the animation timer and the task bar's restarts.
-class Win32TrayIcon : public TrayIcon {
+class Win32TrayIcon : public TrayIcon, private WindowObject {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelTrayIcon";
     static constexpr UINT kIconId = 1;  // with Hwnd(), names the icon to the shell
     static void Register(HINSTANCE instance);
 
+    // Throws Error when the window cannot be made.
     explicit Win32TrayIcon(Win32Toolkit& toolkit);
     ~Win32TrayIcon() override;
 
@@ -45,8 +47,7 @@ class Win32TrayIcon : public TrayIcon {
     HWND Hwnd() const { return window_.Get(); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     void Mouse(UINT mouseMessage);
     HICON CurrentIcon() const;
     bool Notify(DWORD operation);

@@ -8,7 +8,7 @@ namespace quorvel::win32 {
 namespace {
 
 UniqueRegion RegionFromRunSpan(const RowRun* first, std::size_t count) {
-    if (count == 0) return nullptr;
+    if (count == 0) return {};
     // RGNDATA is a header followed by the rectangles; build it in one buffer.
     std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
     auto* header = reinterpret_cast<RGNDATAHEADER*>(buffer.data());
@@ -50,13 +50,13 @@ UniqueRegion RegionFromRuns(const std::vector<RowRun>& runs) {
     while (pieces.size() > 1) {
         std::vector<UniqueRegion> merged;
         for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
-            CombineRgn(pieces[i].get(), pieces[i].get(), pieces[i + 1].get(), RGN_OR);
+            CombineRgn(pieces[i].Get(), pieces[i].Get(), pieces[i + 1].Get(), RGN_OR);
             merged.push_back(std::move(pieces[i]));
         }
         if (pieces.size() % 2) merged.push_back(std::move(pieces.back()));
         pieces = std::move(merged);
     }
-    return pieces.empty() ? nullptr : std::move(pieces.front());
+    return pieces.empty() ? UniqueRegion() : std::move(pieces.front());
 }
 
 UniqueRegion RegionFromRunsOneByOne(const std::vector<RowRun>& runs) {
@@ -66,7 +66,7 @@ UniqueRegion RegionFromRunsOneByOne(const std::vector<RowRun>& runs) {
         if (!region) {
             region = std::move(piece);
         } else {
-            CombineRgn(region.get(), region.get(), piece.get(), RGN_OR);
+            CombineRgn(region.Get(), region.Get(), piece.Get(), RGN_OR);
         }
     }
     return region;
@@ -74,7 +74,7 @@ UniqueRegion RegionFromRunsOneByOne(const std::vector<RowRun>& runs) {
 
 void ApplyWindowShape(HWND window, const std::vector<RowRun>& runs) {
     UniqueRegion region = RegionFromRuns(runs);
-    if (SetWindowRgn(window, region.get(), TRUE)) region.release();
+    if (SetWindowRgn(window, region.Get(), TRUE)) region.Release();
 }
 
 }  // namespace quorvel::win32

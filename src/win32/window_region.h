@@ -1,19 +1,12 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "skin/skin_shape.h"
+#include "win32/handles.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
-
-struct RegionDeleter {
-    void operator()(HRGN region) const { DeleteObject(region); }
-};
-using UniqueRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
 // The window shape as one region: made from blocks of the run list, each in one call,
 // merged pairwise. Fast for a full-screen skin too.

@@ -81,13 +81,13 @@ Bitmap Shown(HWND window) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    WindowDc screen(nullptr);
+    const UniqueWindowDc screen = WindowDcOf(nullptr);
     void* bits = nullptr;
-    UniqueGdiObject dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap dib(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return shot;
-    HDC memory = CreateCompatibleDC(screen.Get());
-    HGDIOBJ old = SelectObject(memory, dib.Get());
-    BitBlt(memory, 0, 0, width, height, screen.Get(), origin.x, origin.y, SRCCOPY);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const SelectionScope selected(memory.Get(), dib.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     for (int y = 0; y < height; ++y)
@@ -95,8 +95,6 @@ Bitmap Shown(HWND window) {
             const std::uint32_t p = pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
             shot.SetPixel(x, y, Rgb(std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)));
         }
-    SelectObject(memory, old);
-    DeleteDC(memory);
     return shot;
 }
 

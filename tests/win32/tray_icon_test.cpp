@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "base/error.h"
 #include "gui_test_support.h"
 #include "import_hook.h"
 #include "platform/controls.h"
@@ -56,6 +57,39 @@ TEST(TrayIcon, AppearsWhileActiveAndReportsClicksAndDoubleClicks) {
     EXPECT_TRUE(tray->Animated());
     tray->SetActive(false);
     EXPECT_TRUE(WaitForTrayIcon(toolkit, false));
+}
+
+TEST(TrayIcon, AnErrorFromAClickIsReportedAndTheIconStillAnswers) {
+    Win32Toolkit toolkit{GetModuleHandleW(nullptr)};
+    auto tray = toolkit.CreateTrayIcon();
+    tray->SetImages({Bitmap(16, 16, Rgb(40, 90, 200))});
+    tray->SetImageIndex(0);
+    int clicks = 0;
+    tray->SetOnClick([&] {
+        if (++clicks == 1) throw Error("The action module cannot be loaded");
+    });
+    tray->SetActive(true);
+    ASSERT_TRUE(WaitForTrayIcon(toolkit, true));
+    HWND icon = TrayIconWindow();
+    auto click = [icon] {
+        PostMessageW(icon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
+        PostMessageW(icon, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+    };
+
+    std::wstring reported;
+    UserThread user([&] {
+        click();
+        HWND box = WaitForWindow(Win32MessageDialogs::kClassName, L"Error");
+        if (!box) return;
+        reported = StaticTexts(box);
+        PressButton(box, IDOK);
+        WaitUntilGone(box);
+        click();
+    });
+    EXPECT_TRUE(PumpUntil(toolkit, [&] { return clicks == 2; }))
+        << "the icon did not answer after the report";
+    EXPECT_EQ(reported, L"The action module cannot be loaded");
+    tray->SetActive(false);
 }
 
 // What the program asked of the notification area, call by call.

@@ -19,13 +19,13 @@ TEST(WindowRegion, OneCallRegionEqualsTheRunByRunRegion) {
     UniqueRegion fast = RegionFromRuns(runs);
     UniqueRegion slow = RegionFromRunsOneByOne(runs);
     ASSERT_TRUE(fast && slow);
-    EXPECT_TRUE(EqualRgn(fast.get(), slow.get()));
-    EXPECT_TRUE(PtInRegion(fast.get(), 3, 2));
-    EXPECT_FALSE(PtInRegion(fast.get(), 2, 2));
-    EXPECT_FALSE(PtInRegion(fast.get(), 15, 10));  // the hole
-    EXPECT_FALSE(PtInRegion(fast.get(), 27, 17));  // right edge is exclusive
+    EXPECT_TRUE(EqualRgn(fast.Get(), slow.Get()));
+    EXPECT_TRUE(PtInRegion(fast.Get(), 3, 2));
+    EXPECT_FALSE(PtInRegion(fast.Get(), 2, 2));
+    EXPECT_FALSE(PtInRegion(fast.Get(), 15, 10));  // the hole
+    EXPECT_FALSE(PtInRegion(fast.Get(), 27, 17));  // right edge is exclusive
     RECT box{};
-    GetRgnBox(fast.get(), &box);
+    GetRgnBox(fast.Get(), &box);
     EXPECT_EQ(box.left, 3);
     EXPECT_EQ(box.top, 2);
     EXPECT_EQ(box.right, 27);
@@ -43,8 +43,8 @@ TEST(WindowRegion, ManyBlocksMergeIntoTheSameShape) {
     UniqueRegion merged = RegionFromRuns(runs);
     UniqueRegion single = RegionFromRunsInOneCall(runs);
     UniqueRegion slow = RegionFromRunsOneByOne(runs);
-    EXPECT_TRUE(EqualRgn(merged.get(), slow.get()));
-    EXPECT_TRUE(EqualRgn(single.get(), slow.get()));
+    EXPECT_TRUE(EqualRgn(merged.Get(), slow.Get()));
+    EXPECT_TRUE(EqualRgn(single.Get(), slow.Get()));
 }
 
 TEST(WindowRegion, NoRunsGivesNoRegion) {
