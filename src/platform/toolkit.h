@@ -19,7 +19,7 @@ namespace quorvel {
 // Makes the windows, controls, menus, tray icons and timers the core declares, and runs
 // the message loop. A control belongs to the form it was made on and must be destroyed
 // before it. Every handler the core installs is called inside the error boundary
-// (RunReportingErrors with Dialogs()).
+// (RunReportingErrors, or an ErrorReport, over Dialogs()).
 class Toolkit {
   public:
     virtual ~Toolkit() = default;
