@@ -1,9 +1,10 @@
-# Quorvel: `make run` builds and starts the program under Wine; `make test` runs every test.
+# Quorvel: `make run` builds and starts the program under Wine; `make test` runs every test;
+# `make check` builds the host preset and runs its unit tests only (no Wine): the edit-test loop.
 SHELL := /bin/bash
 PRESETS := host win32 win64
 JOBS ?= 2
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test check bench clean
 
 all: build
 
@@ -18,6 +19,12 @@ build: deps
 
 test: build
 	@tools/run-tests
+
+# Needs only cmake, ninja, g++, GoogleTest and libjpeg; installs just those when missing.
+check:
+	@tools/deps.sh host
+	@[[ -f build/host/build.ninja ]] || cmake --preset host --log-level=WARNING >/dev/null || exit 1; \
+	 cmake --build --preset host -j $(JOBS) && ctest --preset host -j $(JOBS)
 
 # The 32-bit program is the one users get; a kernel without 32-bit support (ia32
 # emulation off) cannot run it under Wine, so there the 64-bit one is started instead.

@@ -5,6 +5,13 @@ include_guard(GLOBAL)
 
 set(QUORVEL_LAYER_CHECK ${CMAKE_CURRENT_LIST_DIR}/check_layer.cmake)
 
+# Each folder with the folders it names, as "folder:used,used": the README's layer diagram
+# is checked against this list (tests/CMakeLists.txt).
+function(quorvel_record_layer folder)
+    string(REPLACE ";" "," usedText "${ARGN}")
+    set_property(GLOBAL APPEND PROPERTY QUORVEL_LAYERS "${folder}:${usedText}")
+endfunction()
+
 # quorvel_layer(<folder> [USES <folder>...] [LINK <target>...])
 function(quorvel_layer folder)
     cmake_parse_arguments(LAYER "" "" "USES;LINK" ${ARGN})
@@ -18,6 +25,7 @@ function(quorvel_layer folder)
     endforeach()
     list(REMOVE_DUPLICATES allowed)
     set_property(GLOBAL PROPERTY QUORVEL_LAYER_${folder} ${allowed})
+    quorvel_record_layer(${folder} ${LAYER_USES})
 
     set(dir ${PROJECT_SOURCE_DIR}/src/${folder})
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)

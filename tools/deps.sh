@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvel.
 # Idempotent and quiet when everything is there.
+#   deps.sh        everything: the host build, the mingw-w64 compilers, Wine, Xvfb, X tools
+#   deps.sh host   only what the host build and its unit tests need (make check)
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev
-    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3 python3-pil
-)
+host_packages=(cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev)
+mode=${1:-all}
+case "$mode" in
+    host) packages=("${host_packages[@]}") ;;
+    all)
+        packages=(
+            "${host_packages[@]}"
+            g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+            wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3 python3-pil
+        )
+        ;;
+    *) echo "usage: deps.sh [host]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -19,7 +29,7 @@ done
 sudo=""
 [[ $(id -u) -eq 0 ]] || sudo="sudo"
 echo "deps: installing ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ $mode == all ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq

@@ -61,14 +61,6 @@ void Canvas::FillRect(const PixelRect& r, Color c) {
     }
 }
 
-void Canvas::FrameRect(const PixelRect& r) {
-    if (r.IsEmpty() || brush_.style == BrushStyle::kClear) return;
-    FillRect({r.left, r.top, r.right, r.top + 1}, brush_.color);
-    FillRect({r.left, r.bottom - 1, r.right, r.bottom}, brush_.color);
-    FillRect({r.left, r.top, r.left + 1, r.bottom}, brush_.color);
-    FillRect({r.right - 1, r.top, r.right, r.bottom}, brush_.color);
-}
-
 void Canvas::Rectangle(const PixelRect& r) {
     FillShape(r, 0, 0);
 }

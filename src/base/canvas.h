@@ -79,7 +79,6 @@ class Canvas {
 
     void FillRect(const PixelRect& r);  // with the brush
     void FillRect(const PixelRect& r, Color c);
-    void FrameRect(const PixelRect& r);  // a one-pixel frame inside r, in the brush colour
     void Rectangle(const PixelRect& r);
     void RoundRect(const PixelRect& r, int cornerWidth, int cornerHeight);
     void Ellipse(const PixelRect& r);

@@ -35,10 +35,6 @@ std::string Language::LanguageFolder() const {
     return programFolder_ + std::string(kLanguageFolderName);
 }
 
-const std::string& Language::OptionsPath() const {
-    return options_.FilePath();
-}
-
 std::string Language::ReadLanguageKey(std::string_view section, std::string_view key) {
     return profile_.ReadIniValue(section, key, LanguageFolder() + current_);
 }

@@ -84,7 +84,6 @@ class Language {
     const LanguageTextSet& Texts() const { return texts_; }
 
     std::string LanguageFolder() const;
-    const std::string& OptionsPath() const;
 
   private:
     // A key read at its place of use: under the built-in language there is no file, so the

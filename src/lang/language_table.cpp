@@ -179,10 +179,6 @@ const std::array<LanguageTextEntry, kLanguageTextCount>& LanguageTextEntries() {
     return kTexts;
 }
 
-const LanguageTextEntry& EntryOf(LanguageText id) {
-    return kTexts[std::size_t(id)];
-}
-
 std::span<const CaptionEntry> CaptionEntries() {
     return kCaptions;
 }

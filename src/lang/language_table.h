@@ -73,7 +73,6 @@ struct LanguageTextEntry {
 
 // Every entry of the text set, indexed by LanguageText, so also in reading order.
 const std::array<LanguageTextEntry, kLanguageTextCount>& LanguageTextEntries();
-const LanguageTextEntry& EntryOf(LanguageText id);
 
 // The window or menu that owns a control whose caption a language file sets.
 enum class CaptionOwner { kForm1, kForm2, kForm3, kForm4, kMenu1, kMenu2 };

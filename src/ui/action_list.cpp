@@ -36,11 +36,6 @@ bool ActionList::Enabled(std::string_view name) const {
     return action && action->enabled;
 }
 
-Shortcut ActionList::ShortcutOf(std::string_view name) const {
-    const Action* action = Find(name);
-    return action ? action->shortcut : kNoShortcut;
-}
-
 bool ActionList::Execute(std::string_view name) {
     Action* action = Find(name);
     return action && Run(*action);

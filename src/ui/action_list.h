@@ -24,7 +24,6 @@ class ActionList {
 
     bool Has(std::string_view name) const;
     bool Enabled(std::string_view name) const;
-    Shortcut ShortcutOf(std::string_view name) const;
 
     // Runs the action when it exists and is enabled (its rule evaluated first); true when
     // it ran.

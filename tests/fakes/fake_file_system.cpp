@@ -85,7 +85,7 @@ int FakeFileSystem::CountCalls(Op op) const {
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
-    calls_.push_back({Op::Read, path});
+    calls_.push_back({Op::kRead, path});
     std::string key = Key(path);
     if (failReads_.count(key)) return std::nullopt;
     auto it = files_.find(key);
@@ -94,7 +94,7 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
 }
 
 bool FakeFileSystem::ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    calls_.push_back({Op::Replace, path});
+    calls_.push_back({Op::kReplace, path});
     std::string key = Key(path);
     if (failWrites_.count(key) || !FolderExists(ParentKey(key)) || folders_.count(key)) {
         return false;
@@ -105,12 +105,12 @@ bool FakeFileSystem::ReplaceFileContents(const std::string& path, std::string_vi
 }
 
 bool FakeFileSystem::FileExists(const std::string& path) {
-    calls_.push_back({Op::Exists, path});
+    calls_.push_back({Op::kExists, path});
     return files_.count(Key(path)) > 0;
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {
-    calls_.push_back({Op::CreateFolder, path});
+    calls_.push_back({Op::kCreateFolder, path});
     std::string key = Key(path);
     for (std::string part = key; !IsRoot(part); part = ParentKey(part)) {
         if (files_.count(part)) return false;  // a file stands in the way
@@ -120,7 +120,7 @@ bool FakeFileSystem::CreateFolder(const std::string& path) {
 }
 
 std::vector<std::string> FakeFileSystem::ListFiles(const std::string& pattern) {
-    calls_.push_back({Op::List, pattern});
+    calls_.push_back({Op::kList, pattern});
     auto slash = pattern.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? std::string() : Key(pattern.substr(0, slash));
     std::string_view namePattern = slash == std::string::npos

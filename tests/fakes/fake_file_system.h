@@ -17,7 +17,7 @@ namespace quorvel {
 // path, and every call is recorded.
 class FakeFileSystem : public FileSystem {
   public:
-    enum class Op { Read, Replace, Exists, CreateFolder, List };
+    enum class Op { kRead, kReplace, kExists, kCreateFolder, kList };
     struct Call {
         Op op;
         std::string path;

@@ -42,7 +42,7 @@ TEST(FakeFileSystem, WritesNeedAnExistingFolderAndCanBeMadeToFail) {
     EXPECT_EQ(files.File("C:\\Q\\DATA\\BASE.INI"), "x");
     EXPECT_FALSE(files.CreateFolder("C:\\Q\\DATA\\BASE.INI\\sub"));
     EXPECT_EQ(files.FilePaths(), Strings{"C:\\Q\\DATA\\BASE.INI"});
-    EXPECT_EQ(files.CountCalls(FakeFileSystem::Op::Replace), 3);
+    EXPECT_EQ(files.CountCalls(FakeFileSystem::Op::kReplace), 3);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(ProfileTest, FirstWriteCreatesTheFileAndEveryCallReadsItAgain) {
 
     files.AddFile(kPath, "[program]\r\nautorun = true\r\n");  // edited by hand
     EXPECT_EQ(profile.ReadIniValue("PROGRAM", "AUTORUN", kPath), "true");
-    EXPECT_EQ(files.CountCalls(Op::Read), 3);
+    EXPECT_EQ(files.CountCalls(Op::kRead), 3);
 }
 
 TEST_F(ProfileTest, WritingTheStoredValueAgainDoesNotTouchTheFile) {
@@ -46,7 +46,7 @@ TEST_F(ProfileTest, WritingTheStoredValueAgainDoesNotTouchTheFile) {
     files.ClearCalls();
     profile.WriteIniValue("A", "k", "1", kPath);
     profile.EraseIniSection("B", kPath);
-    EXPECT_EQ(files.CountCalls(Op::Replace), 0);
+    EXPECT_EQ(files.CountCalls(Op::kReplace), 0);
 }
 
 TEST_F(ProfileTest, FailedWriteRaisesAndLeavesTheFileWhole) {
