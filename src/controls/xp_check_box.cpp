@@ -33,7 +33,7 @@ void TXPCheckBox::SetState(TXPCheckBoxState value) {
     if (value == state_) return;
     state_ = value;
     RedrawBox();
-    Raise(XPCheckBoxEvent::OnClick);
+    Raise(XPCheckBoxEvent::kClick);
 }
 
 void TXPCheckBox::Toggle() {
@@ -93,13 +93,13 @@ void TXPCheckBox::SetSize(int width, int height) {
 void TXPCheckBox::MouseEnter() {
     hot_ = true;
     RedrawBox();
-    Raise(XPCheckBoxEvent::OnMouseEnter);
+    Raise(XPCheckBoxEvent::kMouseEnter);
 }
 
 void TXPCheckBox::MouseLeave() {
     hot_ = false;
     RedrawBox();
-    Raise(XPCheckBoxEvent::OnMouseLeave);
+    Raise(XPCheckBoxEvent::kMouseLeave);
 }
 
 void TXPCheckBox::MouseDown(MouseButton button) {
@@ -111,7 +111,7 @@ void TXPCheckBox::MouseDown(MouseButton button) {
             owner_->TakeFocus();
         }
     }
-    Raise(XPCheckBoxEvent::OnMouseDown);
+    Raise(XPCheckBoxEvent::kMouseDown);
 }
 
 void TXPCheckBox::MouseUp(MouseButton button) {
@@ -120,8 +120,8 @@ void TXPCheckBox::MouseUp(MouseButton button) {
         Toggle();
         RedrawBox();
     }
-    Raise(XPCheckBoxEvent::OnMouseUp);
-    Raise(XPCheckBoxEvent::OnClick);
+    Raise(XPCheckBoxEvent::kMouseUp);
+    Raise(XPCheckBoxEvent::kClick);
 }
 
 void TXPCheckBox::KeyDown(int key, unsigned modifiers) {
@@ -130,7 +130,7 @@ void TXPCheckBox::KeyDown(int key, unsigned modifiers) {
         pressed_ = true;
         RedrawBox();
     }
-    Raise(XPCheckBoxEvent::OnKeyDown);
+    Raise(XPCheckBoxEvent::kKeyDown);
 }
 
 void TXPCheckBox::KeyUp(int key, unsigned modifiers) {
@@ -140,20 +140,20 @@ void TXPCheckBox::KeyUp(int key, unsigned modifiers) {
         Toggle();
         RedrawBox();
     }
-    Raise(XPCheckBoxEvent::OnKeyUp);
-    Raise(XPCheckBoxEvent::OnClick);
+    Raise(XPCheckBoxEvent::kKeyUp);
+    Raise(XPCheckBoxEvent::kClick);
 }
 
 void TXPCheckBox::Enter() {
     focused_ = true;
     Invalidate();
-    Raise(XPCheckBoxEvent::OnEnter);
+    Raise(XPCheckBoxEvent::kEnter);
 }
 
 void TXPCheckBox::Exit() {
     focused_ = false;
     Invalidate();
-    Raise(XPCheckBoxEvent::OnExit);
+    Raise(XPCheckBoxEvent::kExit);
 }
 
 PixelRect TXPCheckBox::BoxRect() const {

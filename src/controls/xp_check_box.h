@@ -12,15 +12,15 @@ enum class TXPCheckBoxState { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
 enum class TXPCheckBoxAlign { taLeft = 0, taRight = 1 };
 
 enum class XPCheckBoxEvent {
-    OnClick,
-    OnMouseEnter,
-    OnMouseLeave,
-    OnMouseDown,
-    OnMouseUp,
-    OnKeyDown,
-    OnKeyUp,
-    OnEnter,
-    OnExit,
+    kClick,
+    kMouseEnter,
+    kMouseLeave,
+    kMouseDown,
+    kMouseUp,
+    kKeyDown,
+    kKeyUp,
+    kEnter,
+    kExit,
 };
 
 constexpr int kVkSpace = 0x20;

@@ -43,12 +43,12 @@ void Classify(std::string_view text, Line& line) {
     std::string_view content = text.substr(b, e - b);
     if (content.front() == '[') {
         if (auto close = content.rfind(']'); close != std::string_view::npos) {
-            line.kind = Line::Kind::Section;
+            line.kind = Line::Kind::kSection;
             line.name = Trim(content.substr(1, close - 1));
             return;
         }
     }
-    line.kind = Line::Kind::Entry;
+    line.kind = Line::Kind::kEntry;
     auto equals = content.find('=');
     if (equals == std::string_view::npos) {
         line.name = content;
@@ -76,7 +76,7 @@ std::optional<Section> FindSection(const std::vector<Line>& lines, std::string_v
     name = Trim(name);
     Section current;  // starts as the nameless part before the first header
     for (std::size_t i = 0; i <= lines.size(); ++i) {
-        bool header = i < lines.size() && lines[i].kind == Line::Kind::Section;
+        bool header = i < lines.size() && lines[i].kind == Line::Kind::kSection;
         if (i == lines.size() || header) {
             current.end = i;
             if (SameName(current.name, name)) return current;
@@ -90,7 +90,7 @@ std::optional<std::size_t> FindKey(const std::vector<Line>& lines, const Section
                                    std::string_view key) {
     key = Trim(key);
     for (std::size_t i = section.first + (section.hasHeader ? 1 : 0); i < section.end; ++i) {
-        if (lines[i].kind == Line::Kind::Entry && SameName(lines[i].name, key)) return i;
+        if (lines[i].kind == Line::Kind::kEntry && SameName(lines[i].name, key)) return i;
     }
     return std::nullopt;
 }
@@ -192,7 +192,7 @@ std::optional<std::string> SetValue(std::string_view text, std::string_view sect
     std::optional<std::size_t> anchor;
     if (found->hasHeader) anchor = found->first;
     for (std::size_t i = found->first; i < found->end; ++i) {
-        if (lines[i].kind != Line::Kind::Blank) anchor = i;
+        if (lines[i].kind != Line::Kind::kBlank) anchor = i;
     }
     std::string newLine = std::string(key).append("=").append(value);
     if (!anchor) {

@@ -20,11 +20,11 @@ inline constexpr std::size_t kMaxValueLength = 2047;
 // One line of a file. Offsets index the whole text.
 struct Line {
     enum class Kind {
-        Blank,    // nothing but blanks
-        Section,  // "[name]" (anything after the last "]" is ignored)
-        Entry,    // anything else: "key=value", a comment, or a line without "="
+        kBlank,    // nothing but blanks
+        kSection,  // "[name]" (anything after the last "]" is ignored)
+        kEntry,    // anything else: "key=value", a comment, or a line without "="
     };
-    Kind kind = Kind::Blank;
+    Kind kind = Kind::kBlank;
     std::size_t begin = 0;       // first byte of the line
     std::size_t end = 0;         // end of the line's text, before its terminator
     std::size_t next = 0;        // first byte after the terminator

@@ -71,9 +71,4 @@ UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent) {
     return UniqueIcon(CreateIconIndirect(&info));
 }
 
-UniqueBitmap AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent) {
-    if (bitmap.Empty()) return {};
-    return DibSection(bitmap, &transparent);
-}
-
 }  // namespace quorvel::win32

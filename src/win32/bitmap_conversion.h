@@ -12,7 +12,4 @@ void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
 // An icon of the picture; pixels of the transparent colour are see-through.
 UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent);
 
-// A 32-bit bitmap with alpha (transparent colour fully transparent), as menus show them.
-UniqueBitmap AlphaBitmapFromBitmap(const Bitmap& bitmap, Color transparent);
-
 }  // namespace quorvel::win32

@@ -54,7 +54,7 @@ void Win32CheckBox::TakeFocus() {
 }
 
 void Win32CheckBox::Raise(XPCheckBoxEvent event) {
-    if (event == XPCheckBoxEvent::OnClick) Fire(onClick_);
+    if (event == XPCheckBoxEvent::kClick) Fire(onClick_);
 }
 
 unsigned Win32CheckBox::Modifiers() {

@@ -120,7 +120,7 @@ class XPCheckBoxTest : public ::testing::Test {
 TEST_F(XPCheckBoxTest, SettingCheckedRaisesOnClickOnlyWhenItChanges) {
     box_.SetChecked(true);
     EXPECT_EQ(box_.State(), TXPCheckBoxState::cbChecked);
-    EXPECT_EQ(owner_.events, (std::vector<E>{E::OnClick}));
+    EXPECT_EQ(owner_.events, (std::vector<E>{E::kClick}));
     EXPECT_EQ(owner_.boxRedraws, 1);
     box_.SetChecked(true);
     box_.SetState(TXPCheckBoxState::cbChecked);
@@ -136,7 +136,7 @@ TEST_F(XPCheckBoxTest, LeftClickChecksAndRaisesOnClickTwice) {
     EXPECT_EQ(owner_.focusRequests, 1);
     EXPECT_TRUE(box_.Focused());
     EXPECT_EQ(owner_.events,
-              (std::vector<E>{E::OnEnter, E::OnMouseDown, E::OnClick, E::OnMouseUp, E::OnClick}));
+              (std::vector<E>{E::kEnter, E::kMouseDown, E::kClick, E::kMouseUp, E::kClick}));
     // With the focus already there, the press redraws the box instead.
     const int redraws = owner_.boxRedraws;
     box_.MouseDown(MouseButton::kLeft);
@@ -150,7 +150,7 @@ TEST_F(XPCheckBoxTest, OtherButtonsDoNotToggleButStillRaiseOnClick) {
     box_.MouseUp(MouseButton::kRight);
     EXPECT_FALSE(box_.Checked());
     EXPECT_FALSE(box_.Pressed());
-    EXPECT_EQ(owner_.events, (std::vector<E>{E::OnMouseDown, E::OnMouseUp, E::OnClick}));
+    EXPECT_EQ(owner_.events, (std::vector<E>{E::kMouseDown, E::kMouseUp, E::kClick}));
 }
 
 TEST_F(XPCheckBoxTest, WithAllowGrayedClicksCycleThroughTheThreeStates) {
@@ -184,7 +184,7 @@ TEST_F(XPCheckBoxTest, SpaceBarShowsThePressedFaceAndTogglesOnRelease) {
     box_.KeyUp(kVkSpace, 0);
     EXPECT_FALSE(box_.Pressed());
     EXPECT_TRUE(box_.Checked());
-    EXPECT_EQ(owner_.events, (std::vector<E>{E::OnKeyDown, E::OnClick, E::OnKeyUp, E::OnClick}));
+    EXPECT_EQ(owner_.events, (std::vector<E>{E::kKeyDown, E::kClick, E::kKeyUp, E::kClick}));
     EXPECT_EQ(allowedDuringEvents, std::vector<bool>(4, false));
     EXPECT_TRUE(box_.PaintingAllowed());
 
@@ -199,7 +199,7 @@ TEST_F(XPCheckBoxTest, PaintRequestedDuringKeyHandlingDrawsNothingAndFollowsAfte
     Bitmap duringPaint(97, 17, Rgb(1, 1, 1));
     bool painted = true;
     owner_.onEvent = [&](E event) {
-        if (event != E::OnKeyDown) return;
+        if (event != E::kKeyDown) return;
         Canvas canvas(duringPaint, &text_);
         painted = box_.Paint(canvas);
     };
@@ -234,7 +234,7 @@ TEST_F(XPCheckBoxTest, BoxSitsAtTheEdgeWithTheMarkThreePixelsIn) {
 
 TEST_F(XPCheckBoxTest, HotFramePressedFaceAndGrayedMark) {
     box_.MouseEnter();
-    EXPECT_EQ(owner_.events, (std::vector<E>{E::OnMouseEnter}));
+    EXPECT_EQ(owner_.events, (std::vector<E>{E::kMouseEnter}));
     Bitmap hot = Render();
     EXPECT_EQ(hot.Pixel(1, 3), Rgb(255, 243, 206));               // hot frame at box + (1, 1)
     EXPECT_EQ(hot.Pixel(4, 6), pictures_.normalBox.Pixel(4, 4));  // inside the ring: the face
