@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "platform/error_report.h"
+#include "win32/icon_checksum.h"
 #include "win32/windows_api.h"
 // clang-format off
 #include <commctrl.h>
@@ -15,6 +16,10 @@ namespace {
 
 LRESULT CALLBACK MenuHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
+    if (message == kIconChecksumMessage) {
+        const auto icon = HICON(SendMessageW(HWND(wParam), WM_GETICON, ICON_BIG, 0));
+        return LRESULT(IconChecksum(icon));
+    }
     if (message != kPopupMenuMessage) return DefSubclassProc(window, message, wParam, lParam);
     auto& program = *reinterpret_cast<Program*>(data);
     const Point at{int(std::int16_t(LOWORD(lParam))), int(std::int16_t(HIWORD(lParam)))};
