@@ -63,8 +63,9 @@ class Toolkit {
     // the main window updates its actions' enabled states here.
     virtual void SetOnIdle(std::function<void()> handler) = 0;
 
-    // The title of the program as a whole, as other programs (a second start of this one)
-    // find it; the program never shows a window of its own for it.
+    // The title of the program as a whole: the task bar and Alt+Tab show it (with the
+    // program's icon) while the main window is shown, and other programs (a second start of
+    // this one) find the program by it.
     virtual void SetApplicationTitle(const std::string& title) = 0;
     // Makes the program the foreground one, so a question asked now gets the keyboard.
     virtual void BringApplicationToForeground() = 0;

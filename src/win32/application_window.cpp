@@ -4,19 +4,96 @@
 
 namespace quorvel::win32 {
 
+namespace {
+
+// Posted to itself on activation: the activation is handed on once the system has
+// finished activating this window, not in the middle of it.
+constexpr UINT kHandOnActivation = WM_APP + 0x41;
+
+// A popup with a system menu (the button's menu) but neither a frame to size nor a
+// minimise box: the button only brings the program forward.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
+}  // namespace
+
 ApplicationWindow::ApplicationWindow(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"APP_ICON");
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APP_ICON", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly when a second toolkit registers it again
-    window_.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, nullptr));
+    // Unowned, not a tool window: the task bar and Alt+Tab list it while it is visible.
+    window_.Reset(
+        CreateWindowExW(0, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this));
+    // Given to the window itself too: other programs (the task bar) ask the window for its
+    // icon, and a class's icon cannot be read from another process everywhere.
+    SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, LPARAM(windowClass.hIcon));
+    SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, LPARAM(windowClass.hIconSm));
+}
+
+LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT ApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_.Get();
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window, kHandOnActivation, 0, 0);
+            break;
+        case kHandOnActivation:
+            // Only if this window still has the activation: it may have moved on already.
+            if (GetActiveWindow() == window)
+                if (HWND target = ActivationTarget()) SetForegroundWindow(target);
+            return 0;
+        case WM_CLOSE:
+            // "Close window" on the button closes the program the way its main window
+            // does (with its question); this window itself lives as long as the toolkit.
+            if (mainWindow_) PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void ApplicationWindow::Adopt(HWND mainWindow) {
+    if (mainWindow_ && IsWindow(mainWindow_)) SetWindowLongPtrW(mainWindow_, GWLP_HWNDPARENT, 0);
+    mainWindow_ = mainWindow;
+    if (mainWindow_) SetWindowLongPtrW(mainWindow_, GWLP_HWNDPARENT, LONG_PTR(window_.Get()));
+}
+
+// The window last active over this one (a dialog over the main window) if it can take the
+// activation, else the main window if it can; null while neither can (hidden, or disabled
+// under a modal window, which then is the last active one).
+HWND ApplicationWindow::ActivationTarget() const {
+    auto usable = [](HWND window) {
+        return window && IsWindowVisible(window) && IsWindowEnabled(window);
+    };
+    HWND last = GetLastActivePopup(window_.Get());
+    if (last != window_.Get() && usable(last)) return last;
+    return usable(mainWindow_) ? mainWindow_ : nullptr;
 }
 
 void ApplicationWindow::SetTitle(const std::string& title) {
     SetWindowTextW(window_.Get(), Widen(title).c_str());
+}
+
+void ApplicationWindow::ShowButton(bool shown) {
+    ShowWindow(window_.Get(), shown ? SW_SHOWNA : SW_HIDE);
 }
 
 }  // namespace quorvel::win32

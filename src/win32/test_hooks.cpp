@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/program.h"
+#include "win32/icon_checksum.h"
 #include "win32/system_boundary.h"
 #include "win32/windows_api.h"
 // clang-format off
@@ -13,8 +14,12 @@ namespace quorvel::win32 {
 
 namespace {
 
-LRESULT CALLBACK MenuHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
+    if (message == kIconChecksumMessage) {
+        const auto icon = HICON(SendMessageW(HWND(wParam), WM_GETICON, ICON_BIG, 0));
+        return LRESULT(IconChecksum(icon));
+    }
     if (message != kPopupMenuMessage) return DefSubclassProc(window, message, wParam, lParam);
     auto& program = *reinterpret_cast<Program*>(data);
     const Point at{int(std::int16_t(LOWORD(lParam))), int(std::int16_t(HIWORD(lParam)))};
@@ -27,7 +32,7 @@ LRESULT CALLBACK MenuHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 void InstallTestHooks(Program& program) {
-    SetWindowSubclass(HWND(program.Form1().Window().Handle()), MenuHook, 1,
+    SetWindowSubclass(HWND(program.Form1().Window().Handle()), TestHook, 1,
                       reinterpret_cast<DWORD_PTR>(&program));
 }
 

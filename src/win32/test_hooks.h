@@ -13,7 +13,11 @@ namespace quorvel::win32 {
 // with it, which nothing else opens while no window is parked.
 inline constexpr unsigned kPopupMenuMessage = 0x8051;
 
-// Makes the main window answer kPopupMenuMessage.
+// Answers the IconChecksum of the big icon of the window in WParam, read inside the program
+// (other processes cannot read a window's icon everywhere).
+inline constexpr unsigned kIconChecksumMessage = 0x8052;
+
+// Makes the main window answer kPopupMenuMessage and kIconChecksumMessage.
 void InstallTestHooks(Program& program);
 
 }  // namespace quorvel::win32

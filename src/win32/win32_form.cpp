@@ -129,12 +129,14 @@ void Win32Form::Show() {
     if (Visible()) return;
     if (toolkit_.MainWindow() && toolkit_.MainWindow() != window_.Get()) TakeOwner();
     ShowWindow(window_.Get(), SW_SHOW);
+    toolkit_.MainWindowShownOrHidden(window_.Get());
     UpdateWindow(window_.Get());
     Fire(onShow_);
 }
 
 void Win32Form::Hide() {
     ShowWindow(window_.Get(), SW_HIDE);
+    toolkit_.MainWindowShownOrHidden(window_.Get());
 }
 
 bool Win32Form::Visible() const {

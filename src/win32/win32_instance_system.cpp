@@ -20,17 +20,23 @@ std::uintptr_t Win32InstanceSystem::FindTopLevelWindow(const std::string& title)
     return reinterpret_cast<std::uintptr_t>(FindWindowW(nullptr, Widen(title).c_str()));
 }
 
+// The window belongs to the running instance: a plain ShowWindow would wait for its
+// thread, which may be hung.
 void Win32InstanceSystem::ShowWindow(std::uintptr_t window) {
-    ::ShowWindow(AsWindow(window), SW_SHOW);
+    ShowWindowAsync(AsWindow(window), SW_SHOW);
 }
 
 void Win32InstanceSystem::BringToForeground(std::uintptr_t window) {
     SetForegroundWindow(AsWindow(window));
 }
 
-void Win32InstanceSystem::SendToWindow(std::uintptr_t window, unsigned message,
-                                      std::uintptr_t wParam, std::intptr_t lParam) {
-    SendMessageW(AsWindow(window), message, WPARAM(wParam), LPARAM(lParam));
+bool Win32InstanceSystem::SendToWindow(std::uintptr_t window, unsigned message,
+                                       std::uintptr_t wParam, std::intptr_t lParam,
+                                       int timeoutMilliseconds) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(AsWindow(window), message, WPARAM(wParam), LPARAM(lParam),
+                               SMTO_ABORTIFHUNG | SMTO_NORMAL, UINT(timeoutMilliseconds),
+                               &result) != 0;
 }
 
 }  // namespace quorvel::win32

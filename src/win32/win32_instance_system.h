@@ -11,8 +11,8 @@ class Win32InstanceSystem : public InstanceSystem {
     std::uintptr_t FindTopLevelWindow(const std::string& title) override;
     void ShowWindow(std::uintptr_t window) override;
     void BringToForeground(std::uintptr_t window) override;
-    void SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
-                      std::intptr_t lParam) override;
+    bool SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam, int timeoutMilliseconds) override;
 
   private:
     UniqueKernelHandle event_;  // open for the whole run, so later starts find it taken

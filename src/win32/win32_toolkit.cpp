@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "base/window_messages.h"
+#include "win32/message_filter.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_drop_down_list.h"
 #include "win32/win32_edit.h"
@@ -132,6 +134,10 @@ void Win32Toolkit::SetApplicationTitle(const std::string& title) {
     application_.SetTitle(title);
 }
 
+void Win32Toolkit::MainWindowShownOrHidden(HWND window) {
+    if (window && window == mainWindow_) application_.ShowButton(IsWindowVisible(window) != FALSE);
+}
+
 void Win32Toolkit::BringApplicationToForeground() {
     SetForegroundWindow(mainWindow_ && IsWindowVisible(mainWindow_) ? mainWindow_
                                                                     : application_.Handle());
@@ -150,6 +156,10 @@ void Win32Toolkit::ProcessMessages() {
 
 int Win32Toolkit::Run(Form& mainForm) {
     mainWindow_ = AsWin32(mainForm).Hwnd();
+    application_.Adopt(mainWindow_);
+    // A second start may run with less rights than this instance (which runs as an
+    // administrator to write the autorun key): its wake-up message must still get in.
+    AllowMessageFromLowerRights(mainWindow_, kBackgroundModeMessage);
     // Shown inside the loop's care, so what its first activation opens has an owner.
     mainForm.Show();
     int exitCode = 0;
@@ -162,6 +172,8 @@ int Win32Toolkit::Run(Form& mainForm) {
             break;
         }
     }
+    application_.ShowButton(false);
+    application_.Adopt(nullptr);
     mainWindow_ = nullptr;
     return exitCode;
 }
@@ -207,7 +219,8 @@ bool Win32Toolkit::TakeShortcut(const MSG& message) {
 
 HWND Win32Toolkit::ModalOwner() const {
     HWND active = GetActiveWindow();
-    if (active && IsWindowVisible(active)) return active;
+    // The application window is active only on its way to handing the activation on.
+    if (active && active != application_.Handle() && IsWindowVisible(active)) return active;
     return mainWindow_;
 }
 

@@ -59,6 +59,8 @@ class Win32Toolkit : public Toolkit {
     bool Pump(const std::function<bool()>& done);
     // The main window while the loop runs (null before).
     HWND MainWindow() const { return mainWindow_; }
+    // A form was shown or hidden: the task-bar button shows while the main window does.
+    void MainWindowShownOrHidden(HWND window);
     // The window a modal window or dialog opened now belongs to.
     HWND ModalOwner() const;
     // The program's own icon of a picture from ProgramImageList or TrayAnimationFrames

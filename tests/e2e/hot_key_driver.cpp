@@ -11,8 +11,9 @@ std::string ListFile(const std::vector<Combination>& combinations) {
     text << "[Base]\r\nIndex=" << combinations.size() << "\r\n";
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const Combination& c = combinations[i];
+        const std::string command = c.command.empty() ? "cmd" + std::to_string(i + 1) : c.command;
         text << "[HOT" << i + 1 << "]\r\nHotKey=" << c.hotKey << "\r\nPlugin=" << c.plugin
-             << "\r\nChecked=" << (c.checked ? "-1" : "0") << "\r\nCommand=cmd" << i + 1
+             << "\r\nChecked=" << (c.checked ? "-1" : "0") << "\r\nCommand=" << command
              << "\r\nWarning=" << (c.warning ? "-1" : "0") << "\r\nComment=\r\n";
     }
     return text.str();

@@ -10,12 +10,13 @@
 namespace quorvel::e2e {
 
 // One stored combination as a test writes it into DATA\BASE.INI; its command text is
-// "cmd" followed by its number.
+// the one given, or "cmd" followed by its number.
 struct Combination {
     std::string hotKey;
     bool checked = true;
     bool warning = false;
     std::string plugin = "rec.dll";
+    std::string command;
 };
 
 // The whole combination list file for these combinations, numbered from 1.

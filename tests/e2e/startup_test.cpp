@@ -1,11 +1,61 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "app/single_instance.h"
+#include "hot_key_driver.h"
 #include "program_driver.h"
+#include "win32/icon_checksum.h"
+#include "win32/test_hooks.h"
+#include "window_search.h"
 
 namespace quorvel::e2e {
 namespace {
 
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr UINT kBackgroundMessage = 0x486;
+
+std::wstring TitleOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The program's icon as quorvel.exe carries it, at the size of a window's big icon.
+std::uint32_t ProgramIconChecksum(const ProgramFolder& folder) {
+    const std::wstring file = folder.File("quorvel.exe").wstring();
+    HMODULE program = LoadLibraryExW(file.c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!program) return 0;
+    auto icon =
+        static_cast<HICON>(LoadImageW(program, L"APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                      GetSystemMetrics(SM_CYICON), 0));
+    const std::uint32_t checksum = win32::IconChecksum(icon);
+    if (icon) DestroyIcon(icon);
+    FreeLibrary(program);
+    return checksum;
+}
+
+bool LogHas(const fs::path& log, const std::string& text) {
+    std::ifstream in(log, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str().find(text) != std::string::npos;
+}
+
+std::string Describe(const std::vector<HWND>& windows) {
+    std::string text = std::to_string(windows.size()) + " task-bar window(s):";
+    for (HWND window : windows) {
+        const std::wstring title = TitleOf(window);
+        text += " \"" + std::string(title.begin(), title.end()) + "\"";
+    }
+    return text;
+}
 
 TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     ProgramFolder folder;
@@ -20,6 +70,36 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     const auto code = program.WaitForExit(10s);
     ASSERT_TRUE(code.has_value()) << "the program did not end after its window was closed";
     EXPECT_EQ(*code, 0u);
+}
+
+// The task bar and Alt+Tab show the program's title and icon, not the main window's
+// caption (a name for finding it), and nothing while the program hides in the tray.
+TEST(Startup, TheTaskBarShowsTheProgramTitleAndIconWhileTheMainWindowShows) {
+    ProgramFolder folder;
+    RunningProgram program(folder);
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3"));
+    })) << "the main window never appeared";
+    std::vector<HWND> buttons;
+    auto oneTitledButton = [&] {
+        buttons = TaskBarWindows(program.ProcessId());
+        return buttons.size() == 1 && TitleOf(buttons[0]) == L"Quorvel 3.5";
+    };
+    ASSERT_TRUE(WaitUntil(oneTitledButton)) << Describe(buttons);
+    const std::uint32_t programIcon = ProgramIconChecksum(folder);
+    ASSERT_NE(programIcon, 0u) << "quorvel.exe carries no APP_ICON";
+    EXPECT_EQ(std::uint32_t(SendMessageW(main, win32::kIconChecksumMessage, WPARAM(buttons[0]), 0)),
+              programIcon)
+        << "the task-bar window does not carry the program's icon";
+
+    SendMessageW(main, kBackgroundMessage, 0, 0);
+    EXPECT_TRUE(
+        WaitUntil([&] { return (buttons = TaskBarWindows(program.ProcessId())).empty(); }, 5s))
+        << "in background mode: " << Describe(buttons);
+    SendMessageW(main, kBackgroundMessage, 1, 0);
+    EXPECT_TRUE(WaitUntil(oneTitledButton, 5s))
+        << "back from background mode: " << Describe(buttons);
 }
 
 struct WindowCount {
@@ -45,10 +125,27 @@ int CountWindows(DWORD processId, const wchar_t* caption) {
     return search.count;
 }
 
-TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunning) {
+// A second start asks the running instance to come forward and ends with code 0. When the
+// running instance is frozen (its action sleeps, as a hung one would), the second start
+// waits no longer than its time-out and gives up.
+TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunningEvenWhenItIsFrozen) {
+    constexpr auto kWakeTimeout = std::chrono::milliseconds(kWakeTimeoutMilliseconds);
+    // Outlasts the second start's time-out and its own start-up by a clear margin.
+    constexpr auto kFreeze = 4 * kWakeTimeout + 2s;
     ProgramFolder folder;
+    const fs::path log = folder.File("module.log");
+    fs::create_directories(folder.File("PLUGIN"));
+    fs::copy_file(fs::path(QUORVEL_TEST_MODULES_DIR) / "qv_sleep.dll",
+                  folder.File("PLUGIN\\sleep.dll"));
+    WriteTextFile(folder.File("DATA\\BASE.INI"),
+                  ListFile({{.hotKey = "Ctrl+Alt+Q",
+                             .plugin = "sleep.dll",
+                             .command = std::to_string(kFreeze.count())}}));
+    SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", log.wstring().c_str());
     RunningProgram first(folder);
-    ASSERT_TRUE(WaitUntil([&] { return FindProgramWindow(first.ProcessId(), L"ZORIZED3"); }));
+    HWND main = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (main = FindProgramWindow(first.ProcessId(), L"ZORIZED3")); }));
 
     RunningProgram second(folder);
     const auto code = second.WaitForExit(10s);
@@ -57,6 +154,30 @@ TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunning) {
     EXPECT_EQ(CountWindows(second.ProcessId(), L"ZORIZED3"), 0);
     EXPECT_TRUE(first.Running());
     EXPECT_TRUE(FindProgramWindow(first.ProcessId(), L"ZORIZED3"));
+
+    // The combination works in background mode only; a press that the desktop missed
+    // (focus still moving off the hidden window) is made again.
+    SendMessageW(main, kBackgroundMessage, 0, 0);
+    ASSERT_FALSE(IsWindowVisible(main));
+    bool frozen = false;
+    for (int attempt = 0; attempt < 3 && !frozen; ++attempt) {
+        Press('Q', {VK_CONTROL, VK_MENU});
+        frozen = WaitUntil([&] { return LogHas(log, "sleep: Execute("); }, 2s);
+    }
+    ASSERT_TRUE(frozen) << "the sleeping action never ran";
+
+    RunningProgram whileFrozen(folder);
+    const auto frozenCode = whileFrozen.WaitForExit(kWakeTimeout + 4s);
+    ASSERT_TRUE(frozenCode.has_value()) << "the second start waited for the frozen first one";
+    EXPECT_EQ(*frozenCode, 0u);
+    EXPECT_FALSE(LogHas(log, "sleep: Execute done")) << "the first woke too early to tell";
+    // The first outlives the request it could not answer.
+    EXPECT_TRUE(WaitUntil([&] { return LogHas(log, "sleep: Execute done"); }, kFreeze + 5s));
+    DWORD_PTR ignored = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &ignored) != 0;
+    })) << "the first did not answer again once it woke";
+    EXPECT_TRUE(first.Running());
 
     // Once the first has ended, a new start is a first instance again.
     first.Kill();

@@ -36,7 +36,8 @@ BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
 
 struct ProcessWindows {
     DWORD processId;
-    const wchar_t* className;
+    bool (*matches)(HWND window, const void* argument);
+    const void* argument;
     std::vector<HWND> found;
 };
 
@@ -44,15 +45,28 @@ BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<ProcessWindows*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && ClassOf(window) == search.className)
+    if (owner == search.processId && IsWindowVisible(window) &&
+        search.matches(window, search.argument))
         search.found.push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> VisibleWindowsOfClass(DWORD processId, const wchar_t* className) {
-    ProcessWindows search{processId, className, {}};
+// The visible top-level windows of the process for which `matches` holds.
+std::vector<HWND> VisibleWindows(DWORD processId, bool (*matches)(HWND, const void*),
+                                 const void* argument = nullptr) {
+    ProcessWindows search{processId, matches, argument, {}};
     EnumWindows(MatchProcessWindow, LPARAM(&search));
     return search.found;
+}
+
+bool IsOfClass(HWND window, const void* className) {
+    return ClassOf(window) == static_cast<const wchar_t*>(className);
+}
+
+bool HasTaskBarButton(HWND window, const void*) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    if (exStyle & WS_EX_APPWINDOW) return true;
+    return GetWindow(window, GW_OWNER) == nullptr && !(exStyle & WS_EX_TOOLWINDOW);
 }
 
 }  // namespace
@@ -70,7 +84,7 @@ const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name) {
 }
 
 std::vector<HWND> VisibleMenus(DWORD processId) {
-    return VisibleWindowsOfClass(processId, L"#32768");
+    return VisibleWindows(processId, IsOfClass, L"#32768");
 }
 
 HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className, const wchar_t* title) {
@@ -80,6 +94,10 @@ HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className, const w
         if (owner == processId) return found;
     }
     return nullptr;
+}
+
+std::vector<HWND> TaskBarWindows(DWORD processId) {
+    return VisibleWindows(processId, HasTaskBarButton);
 }
 
 }  // namespace quorvel::e2e

@@ -26,4 +26,8 @@ std::vector<HWND> VisibleMenus(DWORD processId);
 HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className,
                               const wchar_t* title = nullptr);
 
+// The process's windows that the task bar and Alt+Tab list: visible top-level windows with
+// no owner that are not tool windows (or are marked as application windows).
+std::vector<HWND> TaskBarWindows(DWORD processId);
+
 }  // namespace quorvel::e2e

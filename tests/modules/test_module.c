@@ -80,6 +80,14 @@
 #define HAS_EXECUTE
 #define LOG_EXECUTE_ONLY
 #define STAMP_EXECUTE
+#elif defined(SHAPE_SLEEP)
+/* A hung action: Execute sleeps for the milliseconds its command text gives, handling no
+ * message meanwhile, and logs "Execute done" when it wakes. */
+#define TAG "sleep"
+#define INFORMATION "Sleeping action"
+#define HAS_EXPANSION_A
+#define HAS_EXECUTE
+#define EXECUTE_SLEEPS
 #else
 #error "define one SHAPE_*"
 #endif
@@ -357,6 +365,10 @@ int32_t QUORVEL_CALL Execute(const char* hotKey, const char* command, HWND mainW
     End();
 #ifdef EXECUTE_RUNS_MESSAGE_LOOP
     RunMessageLoop();
+    Log("Execute done");
+#endif
+#ifdef EXECUTE_SLEEPS
+    Sleep(command ? (DWORD)strtoul(command, NULL, 10) : 0);
     Log("Execute done");
 #endif
     return 0;

@@ -11,6 +11,7 @@ namespace {
 
 struct FakeInstanceSystem : InstanceSystem {
     bool signalled = true;
+    bool answers = true;  // false: the running instance does not handle the message in time
     std::map<std::string, std::uintptr_t> windows;
     std::vector<std::string> calls;
 
@@ -29,11 +30,14 @@ struct FakeInstanceSystem : InstanceSystem {
     void BringToForeground(std::uintptr_t window) override {
         calls.push_back("foreground " + std::to_string(window));
     }
-    void SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override {
+    bool SendToWindow(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam, int timeout) override {
         calls.push_back("send " + std::to_string(window) + " " + std::to_string(message) + " " +
                         std::to_string(wParam) + " " + std::to_string(lParam));
+        timeouts.push_back(timeout);
+        return answers;
     }
+    std::vector<int> timeouts;
 };
 
 TEST(SingleInstance, TheFirstInstanceClaimsTheEventAndTouchesNoWindow) {
@@ -51,6 +55,21 @@ TEST(SingleInstance, ASecondInstanceWakesTheRunningOneAndLeavesBackgroundMode) {
         "claim RIVAVIZE3 10", "find Quorvel 3.5", "show 11",
         "find ZORIZED3",      "foreground 22",    "send 22 1158 1 0"};
     EXPECT_EQ(system.calls, expected);
+}
+
+// A hung running instance must not hang the second start: the wait has a bound of a few
+// seconds, and a message that is not answered changes nothing about how the start ends.
+TEST(SingleInstance, ASecondStartWaitsForAHungInstanceOnlyABoundedTime) {
+    FakeInstanceSystem system;
+    system.signalled = false;
+    system.answers = false;
+    system.windows = {{"Quorvel 3.5", 11}, {"ZORIZED3", 22}};
+    EXPECT_FALSE(ClaimFirstInstance(system));
+    EXPECT_EQ(system.calls.back(), "send 22 1158 1 0");
+    ASSERT_EQ(system.timeouts.size(), 1u);
+    EXPECT_GT(system.timeouts[0], 0);
+    EXPECT_LE(system.timeouts[0], 5000);
+    EXPECT_EQ(system.timeouts[0], kWakeTimeoutMilliseconds);
 }
 
 TEST(SingleInstance, ASecondStartDuringStartUpStillWakesTheMainWindow) {
