@@ -17,42 +17,26 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }  // namespace
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"APP_ICON");
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APP_ICON", IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);  // fails harmlessly when a second toolkit registers it again
+    const auto icon = LoadIconW(instance, L"APP_ICON");
+    const auto smallIcon = static_cast<HICON>(LoadImageW(instance, L"APP_ICON", IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterWindowClass(instance, {.name = kClassName, .icon = icon, .smallIcon = smallIcon});
     // Unowned, not a tool window: the task bar and Alt+Tab list it while it is visible.
-    window_.Reset(
-        CreateWindowExW(0, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this));
+    window_ = CreateObjectWindow({.className = kClassName, .style = kStyle, .instance = instance},
+                                 this, "the application window");
     // Given to the window itself too: other programs (the task bar) ask the window for its
     // icon, and a class's icon cannot be read from another process everywhere.
-    SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, LPARAM(windowClass.hIcon));
-    SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, LPARAM(windowClass.hIconSm));
+    SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, LPARAM(icon));
+    SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, LPARAM(smallIcon));
 }
 
-LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
-}
-
-LRESULT ApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_.Get();
-    switch (message) {
+std::optional<LRESULT> ApplicationWindow::OnMessage(const WindowMessage& message) {
+    HWND window = message.window;
+    switch (message.message) {
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) PostMessageW(window, kHandOnActivation, 0, 0);
+            if (LOWORD(message.wParam) != WA_INACTIVE)
+                PostMessageW(window, kHandOnActivation, 0, 0);
             break;
         case kHandOnActivation:
             // Only if this window still has the activation: it may have moved on already.
@@ -67,7 +51,7 @@ LRESULT ApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 void ApplicationWindow::Adopt(HWND mainWindow) {

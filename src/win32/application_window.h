@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win32/handles.h"
+#include "win32/window_class.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -13,7 +14,7 @@ namespace quorvel::win32 {
 // caption stays a name for finding it); the button shows while the main window does. When
 // the button activates it, the activation goes on to the main window or the dialog over it.
 // A second start finds it by its title and shows it.
-class ApplicationWindow {
+class ApplicationWindow : private WindowObject {
   public:
     static constexpr const wchar_t* kClassName = L"QuorvelApplication";
 
@@ -27,8 +28,7 @@ class ApplicationWindow {
     HWND Handle() const { return window_.Get(); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     HWND ActivationTarget() const;
 
     HWND mainWindow_ = nullptr;

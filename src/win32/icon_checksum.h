@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "win32/handles.h"
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
@@ -18,8 +19,11 @@ inline std::uint32_t IconChecksum(HICON icon) {
     auto add = [&hash](std::uint32_t value) {
         for (int i = 0; i < 4; ++i, value >>= 8) hash = (hash ^ (value & 0xFF)) * 16777619u;
     };
-    HDC screen = GetDC(nullptr);
-    for (HBITMAP bitmap : {info.hbmColor, info.hbmMask}) {
+    // GetIconInfo hands over copies of the icon's bitmaps: owned here.
+    const UniqueBitmap color(info.hbmColor);
+    const UniqueBitmap mask(info.hbmMask);
+    const UniqueWindowDc screen = WindowDcOf(nullptr);
+    for (HBITMAP bitmap : {color.Get(), mask.Get()}) {
         BITMAP size{};
         if (!bitmap || !GetObjectW(bitmap, sizeof size, &size)) continue;
         BITMAPINFO format{};
@@ -29,14 +33,11 @@ inline std::uint32_t IconChecksum(HICON icon) {
         format.bmiHeader.biPlanes = 1;
         format.bmiHeader.biBitCount = 32;
         std::vector<std::uint32_t> pixels(std::size_t(size.bmWidth) * std::size_t(size.bmHeight));
-        GetDIBits(screen, bitmap, 0, UINT(size.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+        GetDIBits(screen.Get(), bitmap, 0, UINT(size.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
         add(std::uint32_t(size.bmWidth));
         add(std::uint32_t(size.bmHeight));
         for (std::uint32_t pixel : pixels) add(pixel);
     }
-    ReleaseDC(nullptr, screen);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
     return hash == 0 ? 1 : hash;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/menu.h"
 #include "win32/bitmap_conversion.h"
+#include "win32/message_filter.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_toolkit.h"
 
@@ -40,8 +41,7 @@ Win32TrayIcon::Win32TrayIcon(Win32Toolkit& toolkit)
         "the tray icon's window");
     // The task bar announces its restart from a process that may run with less rights than
     // the program (which runs as an administrator to write the autorun key): let it in.
-    if (taskbarCreated_)
-        ChangeWindowMessageFilterEx(window_.Get(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    if (taskbarCreated_) AllowMessageFromLowerRights(window_.Get(), taskbarCreated_);
 }
 
 Win32TrayIcon::~Win32TrayIcon() {

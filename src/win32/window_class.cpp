@@ -42,6 +42,7 @@ void RegisterWindowClass(HINSTANCE instance, const WindowClass& windowClass) {
     registered.hInstance = instance;
     registered.hCursor = windowClass.cursor;
     registered.hIcon = windowClass.icon;
+    registered.hIconSm = windowClass.smallIcon;
     registered.hbrBackground = windowClass.background;
     registered.lpszClassName = windowClass.name;
     // Should it fail, making a window of the class fails and says so.

@@ -40,6 +40,7 @@ struct WindowClass {
     const wchar_t* name = nullptr;
     HCURSOR cursor = nullptr;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;
     HBRUSH background = nullptr;
 };
 
