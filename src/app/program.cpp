@@ -88,6 +88,10 @@ Program::Program(Toolkit& toolkit, Services& services)
                 return result;
             return HandleShellMessage(message, wParam);
         });
+    form3_.AttachParts({.options = heart_->options,
+                        .autorun = services.autorun,
+                        .programFile = services.programFile,
+                        .takePluginFolder = [this] { heart_->environment.TakePluginFolder(); }});
     ConnectShell();
 }
 
@@ -182,6 +186,7 @@ void Program::Start() {
     heart_->language.CheckLanguageFile([this](const std::string& text) {
         toolkit_.Dialogs().Show({.type = DialogType::kPlain, .text = text});
     });
+    heart_->environment.TakePluginFolder();
     heart_->language.LoadLanguage(captions_);
     heart_->store.EnsureListFile();
     heart_->store.LoadList();

@@ -28,7 +28,10 @@ class ProgramEnvironment : public ModuleHostEnvironment {
 
     std::string ProgramFile() override { return programFile_; }
     std::string ProgramFolder() override { return programFolder_; }
-    std::string PluginFolder() override { return quorvel::PluginFolder(options_, programFolder_); }
+    // The plug-in folder held for the run: taken at start-up and again when the options are
+    // saved, so a bad option between two saves costs no press.
+    std::string PluginFolder() override { return pluginFolder_; }
+    void TakePluginFolder() { pluginFolder_ = quorvel::PluginFolder(options_, programFolder_); }
     std::string CombinationListFile() override { return programFolder_ + "DATA\\BASE.INI"; }
     std::string SkinFile() override { return programFolder_ + options_.Read(option::kFileSkin); }
     const Bitmap& SkinBitmap() override { return skin_ ? skin_() : noSkin_; }
@@ -49,6 +52,7 @@ class ProgramEnvironment : public ModuleHostEnvironment {
   private:
     std::string programFile_;
     std::string programFolder_;
+    std::string pluginFolder_;
     Profile& profile_;
     const Options& options_;
     const Language& language_;

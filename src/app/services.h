@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/text_rasterizer.h"
+#include "platform/autorun_registry.h"
 #include "platform/file_system.h"
 #include "platform/key_names.h"
 #include "platform/keyboard.h"
@@ -23,6 +24,7 @@ struct Services {
     Keyboard& keyboard;
     ModuleLoader& modules;
     FocusKeeper& focus;
+    AutorunRegistry& autorun;
     std::function<std::unique_ptr<SystemHotKeys>(std::uintptr_t mainWindow)> createHotKeys;
     std::string programFile;
     // The first command-line argument ("AUTO" from the autorun entry), or empty.

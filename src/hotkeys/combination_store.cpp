@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "base/text_compare.h"
 #include "hotkeys/shortcut_text.h"
 #include "settings/value_text.h"
 
@@ -13,15 +14,6 @@ constexpr std::string_view kBaseSection = "Base";
 constexpr std::string_view kIndexKey = "Index";
 constexpr std::string_view kKeys[] = {"HotKey",  "Plugin",  "Checked",
                                       "Command", "Warning", "Comment"};
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('\\');

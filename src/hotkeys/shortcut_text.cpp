@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "base/text_compare.h"
+
 namespace quorvel {
 
 namespace {
@@ -9,18 +11,8 @@ namespace {
 // The highest code the reading compares, as stored files were written against it.
 constexpr int kLastComparedKey = 597;
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 bool StripPrefix(std::string_view& text, std::string_view prefix) {
-    if (text.size() < prefix.size() || !EqualsIgnoringCase(text.substr(0, prefix.size()), prefix))
+    if (text.size() < prefix.size() || !EqualNoCase(text.substr(0, prefix.size()), prefix))
         return false;
     text.remove_prefix(prefix.size());
     return true;
@@ -101,7 +93,7 @@ Shortcut TextToShortCut(std::string_view text, KeyNames& system) {
     if (text.empty()) return 0;
     for (int code = 8; code <= kLastComparedKey; ++code) {
         const std::string name = KeyName(code, system);
-        if (!name.empty() && EqualsIgnoringCase(name, text)) return Shortcut(code | modifiers);
+        if (!name.empty() && EqualNoCase(name, text)) return Shortcut(code | modifiers);
     }
     return 0;
 }

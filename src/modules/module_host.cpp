@@ -34,6 +34,7 @@ int BuiltinNumberOf(const std::string& value) {
 
 std::unique_ptr<LoadedModule> ModuleHost::LoadWith(const std::string& path,
                                                    std::initializer_list<ModuleExport> required) {
+    if (path.empty()) return nullptr;
     std::unique_ptr<LoadedModule> module = loader_.Load(path);
     if (!module) return nullptr;
     for (ModuleExport which : required) {
@@ -47,7 +48,15 @@ std::string ModuleHost::BuiltinModulePath() {
 }
 
 std::vector<std::string> ModuleHost::PluginFiles() {
-    return files_.ListFiles(environment_.PluginFolder() + "*.DLL");
+    const std::string folder = environment_.PluginFolder();
+    if (folder.empty()) return {};  // no plug-in folder: no plug-ins
+    return files_.ListFiles(folder + "*.DLL");
+}
+
+std::string ModuleHost::PluginPath(const std::string& file) {
+    const std::string folder = environment_.PluginFolder();
+    // Without a plug-in folder a bare file name would be looked for in the current folder.
+    return folder.empty() ? std::string() : folder + file;
 }
 
 ExpansionRecord ModuleHost::MakeExpansionRecord() {
@@ -158,7 +167,7 @@ std::optional<std::string> ModuleHost::ConfigureAction(
         action = BuiltinNumberOf(value);
         path = BuiltinModulePath();
     } else {
-        path = environment_.PluginFolder() + value;
+        path = PluginPath(value);
     }
 
     // Setting without Command could never tell what it set: such a module is treated as
@@ -202,7 +211,7 @@ void ModuleHost::RunAction(int number) {
         action = BuiltinNumberOf(value);
         path = BuiltinModulePath();
     } else {
-        path = environment_.PluginFolder() + value;
+        path = PluginPath(value);
     }
     std::string hotKey = environment_.ReadCombinationValue(number, "HotKey");
     std::string command = environment_.ReadCombinationValue(number, "Command");

@@ -64,6 +64,8 @@ class ModuleHost {
                                            std::initializer_list<ModuleExport> required);
     std::string BuiltinModulePath();
     std::vector<std::string> PluginFiles();
+    // The plug-in's full path, or empty without a plug-in folder.
+    std::string PluginPath(const std::string& file);
     ExpansionRecord MakeExpansionRecord();
 
     ModuleLoader& loader_;

@@ -30,7 +30,14 @@ std::string PluginFolder(const Options& options, std::string_view programFolder)
     if (options.Read(option::kAutoPluginFolder)) {
         return std::string(programFolder).append("PLUGIN\\");
     }
-    return options.Read(option::kFolderPlugin);
+    std::string folder = options.Read(option::kFolderPlugin);
+    // Empty means no plug-ins: as a bare prefix it would be the current folder, which is
+    // System32 when Windows starts the program at logon.
+    if (folder.empty()) return folder;
+    // A folder typed without its last backslash names the folder, not a prefix of file
+    // names beside it.
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder;
 }
 
 }  // namespace quorvel

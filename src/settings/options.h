@@ -91,9 +91,10 @@ class Options {
     std::string filePath_;
 };
 
-// The folder plug-in modules are looked for in, used as a plain prefix of "*.DLL" and of
-// module file names: the program folder followed by "PLUGIN\" while AUTO_PLUGIN_FOLDER is
-// on, otherwise FOLDER_PLUGIN exactly as stored (no separator is added; "n/a" when missing).
+// The folder plug-in modules are looked for in, with its trailing backslash: the program
+// folder followed by "PLUGIN\" while AUTO_PLUGIN_FOLDER is on, otherwise FOLDER_PLUGIN
+// (a backslash added when it has none; "n/a\" when missing). Empty when FOLDER_PLUGIN is
+// empty: no plug-ins. The program takes it at start-up and at each save of the options.
 std::string PluginFolder(const Options& options, std::string_view programFolder);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 #include "app/single_instance.h"
 #include "platform/error_report.h"
 #include "win32/text_conversion.h"
+#include "win32/win32_autorun_registry.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_instance_system.h"
 #include "win32/win32_key_names.h"
@@ -58,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32KeyNames keyNames;
     quorvel::win32::Win32ModuleLoader modules;
     quorvel::win32::Win32FocusKeeper focus;
+    quorvel::win32::Win32AutorunRegistry autorun;
     quorvel::win32::Win32Shell shell;
     quorvel::win32::Win32TextRasterizer text;
     quorvel::Services services{
@@ -66,6 +68,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .keyboard = keyboard,
         .modules = modules,
         .focus = focus,
+        .autorun = autorun,
         .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
             return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
         },

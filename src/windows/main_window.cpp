@@ -4,6 +4,7 @@
 
 #include "base/program_names.h"
 #include "base/window_messages.h"
+#include "platform/error_report.h"
 #include "ui/glyphs.h"
 #include "windows/about_box.h"
 #include "windows/combination_editor.h"
@@ -130,8 +131,16 @@ void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
     options_ = &options;
     about_ = &about;
     // A dialog, once shown, covers the main window with the fog.
-    for (LayoutForm* dialog : std::initializer_list<LayoutForm*>{&editor, &options, &about})
+    for (LayoutForm* dialog : std::initializer_list<LayoutForm*>{&editor, &about})
         dialog->Window().SetOnShow([this] { Window().Send(kFogMessage, 0, 0); });
+    // The options dialog takes the options first; one that cannot be read is reported and
+    // the rest of the showing skipped, and the dialog opens all the same.
+    options.Window().SetOnShow([this, &options] {
+        RunReportingErrors(toolkit_.Dialogs(), [&] {
+            options.LoadOption();
+            Window().Send(kFogMessage, 0, 0);
+        });
+    });
 }
 
 ModalResult TForm1::ShowDialog(LayoutForm& dialog) {

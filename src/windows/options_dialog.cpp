@@ -143,8 +143,14 @@ TForm3::TForm3(Toolkit& toolkit)
       FolderEdit(Bind<Edit>("FolderEdit")) {
     S1->SetGlyph(BackGlyph());
     S2->SetGlyph(NextGlyph());
-    Button1->SetOnClick([this] { Window().EndModal(ModalResult::kOk); });
+    Button1->SetOnClick([this] {
+        // A write that fails stops here, with the dialog still open and its values kept.
+        SaveOption();
+        Window().EndModal(ModalResult::kOk);
+    });
     Button2->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
+    C6->SetOnClick([this] { C6Click(); });
+    C8->SetOnClick([this] { C8Click(); });
 }
 
 }  // namespace quorvel

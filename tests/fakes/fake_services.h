@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/services.h"
+#include "fakes/fake_autorun_registry.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_module_loader.h"
@@ -18,12 +19,14 @@ struct FakeServices {
     static constexpr const char* kOptions = "C:\\Quorvel\\Option.ini";
 
     FakeServices() {
-        files.AddFile(kOptions,
-                      "[PROGRAM]\r\nFILE_LANGUAGE=STANDART LANGUAGE\r\nENABLE_ALL_HOT_KEY=-1\r\n"
-                      "FILE_SKIN=Blue.jpg\r\nINFORMATION_SHOW=0\r\n"
-                      "[MESSAGE]\r\nDISABLE_FONE_MODES=0\r\nDELETE_HOT_KEY=0\r\nEXIT_PROGRAM=0\r\n"
-                      "[MODULES]\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE=0\r\n"
-                      "FASTOPEN=0\r\n[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
+        files.AddFile(
+            kOptions,
+            "[PROGRAM]\r\nAUTORUN=0\r\nFILE_LANGUAGE=STANDART LANGUAGE\r\nENABLE_ALL_HOT_KEY=-1\r\n"
+            "FILE_SKIN=Blue.jpg\r\nINFORMATION_SHOW=0\r\n"
+            "[MESSAGE]\r\nDISABLE_FONE_MODES=0\r\nDELETE_HOT_KEY=0\r\nEXIT_PROGRAM=0\r\n"
+            "[MODULES]\r\nFOLDER_PLUGIN=\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE="
+            "0\r\nANIMATION=0\r\nDRIVE=\r\n"
+            "FASTOPEN=0\r\n[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
         files.AddFile("C:\\Quorvel\\Blue.jpg",
                       EncodeTestJpeg(202, 183, Rgb(40, 80, 160), Rgb(200, 210, 220)));
     }
@@ -33,6 +36,7 @@ struct FakeServices {
     FakeKeyboard keyboard;
     fakes::FakeModuleLoader loader;
     fakes::FakeFocusKeeper focus;
+    FakeAutorunRegistry autorun;
     // The program's hot keys, once the program has made them.
     fakes::FakeSystemHotKeys* hotKeys = nullptr;
     Services services{.files = files,
@@ -40,6 +44,7 @@ struct FakeServices {
                       .keyboard = keyboard,
                       .modules = loader,
                       .focus = focus,
+                      .autorun = autorun,
                       .createHotKeys = [this](std::uintptr_t) -> std::unique_ptr<SystemHotKeys> {
                           auto keys = std::make_unique<fakes::FakeSystemHotKeys>();
                           hotKeys = keys.get();

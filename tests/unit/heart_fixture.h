@@ -25,10 +25,11 @@ class HeartTest : public ::testing::Test {
     HeartTest() {
         files_.AddFile(
             kOptions,
-            "[PROGRAM]\r\nFILE_LANGUAGE=STANDART LANGUAGE\r\nENABLE_ALL_HOT_KEY=-1\r\n"
+            "[PROGRAM]\r\nAUTORUN=0\r\nFILE_LANGUAGE=STANDART LANGUAGE\r\nENABLE_ALL_HOT_KEY=-1\r\n"
             "FILE_SKIN=Blue.jpg\r\nINFORMATION_SHOW=0\r\n"
             "[MESSAGE]\r\nDISABLE_FONE_MODES=-1\r\nDELETE_HOT_KEY=0\r\nEXIT_PROGRAM=0\r\n"
-            "[MODULES]\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE=0\r\nFASTOPEN=0\r\n"
+            "[MODULES]\r\nFOLDER_PLUGIN=\r\nAUTO_PLUGIN_FOLDER=-1\r\n[TRAY]\r\nDISKINDRIVE="
+            "0\r\nANIMATION=0\r\nDRIVE=\r\nFASTOPEN=0\r\n"
             "[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
         files_.AddFile(kRecorder, "");
         loader_.Add(kRecorder, "Recorder");

@@ -298,6 +298,21 @@ TEST_F(ModuleHostTest, RunActionOfAPluginAndOfABuiltinAction) {
     EXPECT_FALSE(host_.Busy());
 }
 
+TEST_F(ModuleHostTest, WithoutAPluginFolderNoPluginIsListedOrLoaded) {
+    // A bare "*.DLL" or file name would be looked for in the current folder.
+    Plugin("run.dll", "Run");
+    folder_.listings["*.DLL"] = {"run.dll"};
+    loader_.Add("run.dll", "Run");
+    environment_.pluginFolder = "";
+    environment_.noActionWord = "Nein";
+    FakeActionList list;
+    host_.LoadPlugin(list);
+    EXPECT_THAT(list.items, ElementsAre("Nein"));
+    environment_.SetCombination(1, "Ctrl+A", "run.dll", "");
+    host_.RunAction(1);
+    EXPECT_THAT(loader_.calls, ::testing::IsEmpty());
+}
+
 TEST_F(ModuleHostTest, RunActionWhileAnotherExecuteRunsDoesNothing) {
     environment_.SetCombination(1, "Ctrl+A", "slow.dll", "");
     environment_.SetCombination(2, "Ctrl+B", "other.dll", "");

@@ -105,12 +105,16 @@ TEST_F(OptionsTest, PluginFolderRule) {
     options.Write(option::kAutoPluginFolder, false);
     EXPECT_EQ(PluginFolder(options, kFolder), "D:\\Mods\\");
 
-    // Used as a plain prefix: no separator is added.
+    // A folder typed without its last backslash is still the folder.
     options.Write(option::kFolderPlugin, "C:\\Mods");
-    EXPECT_EQ(PluginFolder(options, kFolder) + "*.DLL", "C:\\Mods*.DLL");
+    EXPECT_EQ(PluginFolder(options, kFolder) + "*.DLL", "C:\\Mods\\*.DLL");
+
+    // Empty is no folder at all, never the current one.
+    options.Write(option::kFolderPlugin, "");
+    EXPECT_EQ(PluginFolder(options, kFolder), "");
 
     files.AddFile(kFile, "[MODULES]\nAUTO_PLUGIN_FOLDER=0\n");
-    EXPECT_EQ(PluginFolder(options, kFolder), "n/a");
+    EXPECT_EQ(PluginFolder(options, kFolder), "n/a\\");
 
     files.AddFile(kFile, "[MODULES]\nFOLDER_PLUGIN=D:\\Mods\\\n");
     EXPECT_EQ(ErrorOf([&] { PluginFolder(options, kFolder); }),

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cctype>
+#include <string_view>
+
+namespace quorvel {
+
+// Equal but for the case of ASCII letters, as names in the program's files are compared.
+inline bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+}  // namespace quorvel

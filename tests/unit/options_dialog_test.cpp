@@ -1,0 +1,113 @@
+// The options dialog on the program's fakes: the options shown, saved by Ok with the
+// autorun value and the plug-in folder, left alone by Cancel; the plug-in folder held for
+// the run.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "heart_fixture.h"
+
+namespace quorvel {
+namespace {
+
+using Root = AutorunRegistry::Root;
+
+class OptionsDialogTest : public HeartTest {
+  protected:
+    OptionsDialogTest() { program_->Run(); }
+
+    FakeForm& Dialog() { return toolkit_.FormNamed("TForm3"); }
+    FakeCheckBox& Box(const char* name) { return Dialog().Get<FakeCheckBox>(name); }
+    // Opens the dialog from the main window's Setting button and runs `script` in it.
+    void OpenOptions(std::function<void()> script) {
+        Dialog().WhileNextModal(std::move(script));
+        toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button4").Click();
+    }
+    std::string OptionsBytes() { return files_.File(kOptions).value_or(""); }
+};
+
+TEST_F(OptionsDialogTest, ShowsTheStoredOptionsWithTheirDependentControls) {
+    SetOption("PROGRAM", "AUTORUN", false);
+    SetOption("MODULES", "AUTO_PLUGIN_FOLDER", false);
+    SetOption("TRAY", "DISKINDRIVE", false);
+    profile_.WriteIniValue("MODULES", "FOLDER_PLUGIN", "D:\\Mods\\", kOptions);
+    OpenOptions([&] {
+        EXPECT_FALSE(Box("C1").Checked());
+        EXPECT_TRUE(Box("C2").Checked());
+        EXPECT_FALSE(Box("C6").Checked());
+        EXPECT_EQ(Dialog().Get<FakeEdit>("FolderEdit").Text(), "D:\\Mods\\");
+        EXPECT_TRUE(Dialog().Get<FakeEdit>("FolderEdit").Enabled());
+        EXPECT_FALSE(Box("C9").Enabled());
+        EXPECT_FALSE(Dialog().Get<FakeDropDownList>("DriveLeter").Enabled());
+        Box("C8").SetChecked(true);
+        EXPECT_TRUE(Box("C9").Enabled());
+        Box("C6").SetChecked(true);
+        EXPECT_FALSE(Dialog().Get<FakeEdit>("FolderEdit").Enabled());
+    });
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ::testing::IsEmpty());
+}
+
+TEST_F(OptionsDialogTest, AnOptionThatIsNoBooleanIsReportedAndTheDialogStillOpens) {
+    profile_.WriteIniValue("MESSAGE", "EXIT_PROGRAM", "yes", kOptions);
+    SetOption("MESSAGE", "DISABLE_FONE_MODES", false);
+    bool opened = false;
+    OpenOptions([&] {
+        opened = true;
+        EXPECT_TRUE(Box("C4").Checked()) << "boxes after the bad key keep their states";
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(),
+                ::testing::ElementsAre("'yes' is not a valid boolean value"));
+}
+
+TEST_F(OptionsDialogTest, OkSavesEveryOptionTheAutorunValueAndThePluginFolder) {
+    profile_.WriteIniValue("TRAY", "DRIVE", "E:", kOptions);
+    OpenOptions([&] {
+        Box("C1").SetChecked(true);
+        Box("C3").SetChecked(true);
+        Box("C6").SetChecked(false);
+        Dialog().Get<FakeEdit>("FolderEdit").SetText("D:\\Mods");
+        Dialog().Get<FakePushButton>("Button1").Click();
+    });
+    EXPECT_EQ(profile_.ReadIniValue("PROGRAM", "AUTORUN", kOptions), "-1");
+    EXPECT_EQ(profile_.ReadIniValue("MESSAGE", "EXIT_PROGRAM", kOptions), "-1");
+    EXPECT_EQ(profile_.ReadIniValue("MODULES", "FOLDER_PLUGIN", kOptions), "D:\\Mods");
+    EXPECT_EQ(profile_.ReadIniValue("MODULES", "AUTO_PLUGIN_FOLDER", kOptions), "0");
+    EXPECT_EQ(profile_.ReadIniValue("TRAY", "DRIVE", kOptions), "E:") << "no drive to choose";
+    EXPECT_EQ(fake_.autorun.Value(Root::kLocalMachine, "Quorvel"),
+              "\"C:\\Quorvel\\quorvel.exe\" AUTO");
+    // The next press looks for its plug-in in the folder just saved.
+    StoreCombination(1, "Ctrl+Alt+Q");
+    Dispatcher().OnFonMode();
+    Press(1);
+    EXPECT_THAT(loader_.calls, ::testing::Contains("no module D:\\Mods\\rec.dll"));
+    Dispatcher().OffFonMode();
+
+    OpenOptions([&] {
+        Box("C1").SetChecked(false);
+        Dialog().Get<FakePushButton>("Button1").Click();
+    });
+    EXPECT_EQ(fake_.autorun.Value(Root::kLocalMachine, "Quorvel"), std::nullopt);
+}
+
+TEST_F(OptionsDialogTest, CancelLeavesTheOptionsFileByteForByte) {
+    const std::string before = OptionsBytes();
+    OpenOptions([&] {
+        Box("C2").SetChecked(false);
+        Box("C7").SetChecked(true);
+        Dialog().Get<FakePushButton>("Button2").Click();
+    });
+    EXPECT_EQ(OptionsBytes(), before);
+}
+
+TEST_F(OptionsDialogTest, ThePluginFolderIsHeldForTheRun) {
+    StoreCombination(1, "Ctrl+Alt+Q");
+    Dispatcher().OnFonMode();
+    // A bad hand edit after start-up costs no press.
+    profile_.WriteIniValue("MODULES", "AUTO_PLUGIN_FOLDER", "maybe", kOptions);
+    Press(1);
+    EXPECT_THAT(Executes(), ::testing::ElementsAre(ExecuteOf(1, "Ctrl+Alt+Q")));
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ::testing::IsEmpty());
+}
+
+}  // namespace
+}  // namespace quorvel
