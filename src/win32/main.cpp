@@ -10,6 +10,7 @@
 #include "win32/win32_key_names.h"
 #include "win32/win32_keyboard.h"
 #include "win32/win32_module_loader.h"
+#include "win32/win32_parking_system.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_system_hot_keys.h"
 #include "win32/win32_text_rasterizer.h"
@@ -68,6 +69,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .focus = focus,
         .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
             return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
+        },
+        .createParking = [](std::uintptr_t window) -> std::unique_ptr<quorvel::ParkingSystem> {
+            return std::make_unique<quorvel::win32::Win32ParkingSystem>(HWND(window));
         },
         .programFile = ProgramFile(),
         .firstArgument = FirstArgument(),
