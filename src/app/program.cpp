@@ -138,6 +138,8 @@ void Program::ConnectShell() {
     form1_.Menu1->SetOnClick("N7", [this] { OpenPage(kDocumentationPageAddress); });
     form1_.Menu1->SetOnClick("N10", [this] { OpenPage(kHomePageAddress); });
     form1_.SpeedButton->SetOnClick([this] { OpenPage(kDocumentationPageAddress); });
+    form4_.XPLabel1->SetOnClick([this] { OpenPage(kHomePageAddress); });
+    heart_->appearance.SetAboutTitleSource([this] { return Text(LanguageText::kForm4Caption2); });
 
     WindowParking& parking = heart_->parking;
     form1_.Menu2->SetOnClick("N11", [&parking] { parking.RestoreParked(); });
