@@ -41,10 +41,6 @@ class WindowParking {
     // The program ends: no window stays hidden with nobody to bring it back.
     void ShowAllAgain();
 
-    // The window parked in a slot, 0 when the slot is free.
-    std::uintptr_t WindowIn(int slot) const { return slots_.at(std::size_t(slot)).window; }
-    std::optional<int> CurrentSlot() const { return current_; }
-
   private:
     struct Slot {
         std::uintptr_t window = 0;
