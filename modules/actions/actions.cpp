@@ -26,11 +26,15 @@ enum Action : std::int32_t {
     kVolumeDown,
     kPlayPause,
     kMinimizeWindow,
+    kParkWindow,
 };
 
+// The main window's park message: hides a window behind a tray icon of its own.
+constexpr UINT kParkWindowMessage = 0x54D;
+
 constexpr char kInformation[] =
-    "8,Run,Lock computer,Turn off monitor,Mute sound,Volume up,Volume down,Play/Pause,"
-    "Minimize window";
+    "9,Run,Lock computer,Turn off monitor,Mute sound,Volume up,Volume down,Play/Pause,"
+    "Minimize window,Park window in tray";
 
 // What the last Setting gave, returned by Command until the module is freed.
 std::string settingCommand;
@@ -145,6 +149,21 @@ void MinimizeForegroundWindow() {
     ShowWindowAsync(window, SW_MINIMIZE);
 }
 
+// The window in front as its user sees it: the top-level owner of the foreground window
+// (a dialog in front parks the program it belongs to). Never the desktop, the task bar or
+// the program's own windows, which this module runs inside.
+void ParkForegroundWindow(HWND mainWindow) {
+    HWND window = GetForegroundWindow();
+    if (window) window = GetAncestor(window, GA_ROOTOWNER);
+    if (!window || window == GetShellWindow() || window == GetDesktopWindow() ||
+        window == FindWindowW(L"Shell_TrayWnd", nullptr))
+        return;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) return;
+    SendMessageW(mainWindow, kParkWindowMessage, WPARAM(window), 0);
+}
+
 }  // namespace
 
 extern "C" {
@@ -205,6 +224,9 @@ int32_t QUORVEL_CALL Execute(const char* hotKey, const char* commandText, HWND m
                 break;
             case kMinimizeWindow:
                 MinimizeForegroundWindow();
+                break;
+            case kParkWindow:
+                ParkForegroundWindow(mainWindow);
                 break;
             default:
                 break;

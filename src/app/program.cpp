@@ -5,6 +5,7 @@
 #include "app/shutdown.h"
 #include "app/single_instance.h"
 #include "app/tray_control.h"
+#include "app/window_parking.h"
 #include "base/web_pages.h"
 #include "base/window_messages.h"
 #include "hotkeys/combination_store.h"
@@ -45,6 +46,9 @@ struct Program::Heart {
                {.leaveBackgroundMode = [this] { dispatcher.OffFonMode(); },
                 .bringToForeground =
                     [&program] { program.toolkit_.BringApplicationToForeground(); }}),
+          parkingSystem(services.createParking(program.form1_.Window().Handle())),
+          parking(*parkingSystem, program.toolkit_.Dialogs(),
+                  [&program](Point at) { program.form1_.PopupMenuAt(2, at); }),
           firstActivation(
               options, program.toolkit_.Dialogs(), services.firstArgument,
               {.processPendingMessages = [&program] { program.toolkit_.ProcessMessages(); },
@@ -64,6 +68,8 @@ struct Program::Heart {
     HotKeyDispatcher dispatcher;
     Appearance appearance;
     TrayControl tray;
+    std::unique_ptr<ParkingSystem> parkingSystem;
+    WindowParking parking;
     FirstActivation firstActivation;
 };
 
@@ -86,7 +92,7 @@ Program::Program(Toolkit& toolkit, Services& services)
         [this](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
             if (auto result = heart_->dispatcher.HandleMessage(message, wParam, lParam))
                 return result;
-            return HandleShellMessage(message, wParam);
+            return HandleShellMessage(message, wParam, lParam);
         });
     form3_.AttachParts({.options = heart_->options,
                         .autorun = services.autorun,
@@ -98,6 +104,7 @@ Program::Program(Toolkit& toolkit, Services& services)
 Program::~Program() {
     toolkit_.SetOnIdle({});
     form1_.SetOnProgramMessage({});
+    form1_.Tray->SetOnTaskBarRestart({});
     Form& main = form1_.Window();
     main.SetOnActivate({});
     main.SetOnClose({});
@@ -135,6 +142,14 @@ void Program::ConnectShell() {
     form1_.Menu1->SetOnClick("N7", [this] { OpenPage(kDocumentationPageAddress); });
     form1_.Menu1->SetOnClick("N10", [this] { OpenPage(kHomePageAddress); });
     form1_.SpeedButton->SetOnClick([this] { OpenPage(kDocumentationPageAddress); });
+    form4_.XPLabel1->SetOnClick([this] { OpenPage(kHomePageAddress); });
+    heart_->appearance.SetAboutTitleSource([this] { return Text(LanguageText::kForm4Caption2); });
+
+    WindowParking& parking = heart_->parking;
+    form1_.Menu2->SetOnClick("N11", [&parking] { parking.RestoreParked(); });
+    form1_.Menu2->SetOnClick("N12", [&parking] { parking.ParkedToTaskbar(); });
+    form1_.Menu2->SetOnClick("N13", [&parking] { parking.CloseParked(); });
+    form1_.Tray->SetOnTaskBarRestart([&parking] { parking.AddIconsAgain(); });
 
     heart_->appearance.HoldMainPictureWhile([this] { return form1_.DialogOpen(); });
     Form& main = form1_.Window();
@@ -149,7 +164,16 @@ void Program::ConnectShell() {
     });
 }
 
-std::optional<std::intptr_t> Program::HandleShellMessage(unsigned message, std::uintptr_t wParam) {
+std::optional<std::intptr_t> Program::HandleShellMessage(unsigned message, std::uintptr_t wParam,
+                                                         std::intptr_t lParam) {
+    if (message == kParkWindowMessage) {
+        heart_->parking.ParkWindow(wParam);
+        return 0;
+    }
+    if (message == kParkedIconMessage) {
+        heart_->parking.IconMessage(wParam, unsigned(lParam));
+        return 0;
+    }
     if (message != kFogMessage) return std::nullopt;
     if (wParam == 0)
         heart_->appearance.FogMainPicture();
@@ -168,7 +192,9 @@ int Program::Run() {
     RunReportingErrors(toolkit_.Dialogs(), [this] { CreateMainWindow(); });
     RunReportingErrors(toolkit_.Dialogs(), [this] { Start(); });
     toolkit_.SetApplicationTitle(kApplicationTitle);
-    return toolkit_.Run(form1_.Window());
+    const int exitCode = toolkit_.Run(form1_.Window());
+    heart_->parking.ShowAllAgain();
+    return exitCode;
 }
 
 // What happens as the main window is created: the language the options name, the skin,

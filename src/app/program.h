@@ -25,7 +25,7 @@ class Profile;
 
 // The running program: its four windows, created in their order (main window, editor,
 // options dialog, about box), the files, the language, the module host, the combination
-// list and the hot keys for the whole run, and the message loop.
+// list, the hot keys and the parked windows for the whole run, and the message loop.
 class Program {
   public:
     Program(Toolkit& toolkit, Services& services);
@@ -55,7 +55,8 @@ class Program {
     void CreateMainWindow();
     void Start();
     void ConnectShell();
-    std::optional<std::intptr_t> HandleShellMessage(unsigned message, std::uintptr_t wParam);
+    std::optional<std::intptr_t> HandleShellMessage(unsigned message, std::uintptr_t wParam,
+                                                    std::intptr_t lParam);
     void OpenPage(std::string_view address);
     std::string Text(LanguageText id) const;
 

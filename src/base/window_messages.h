@@ -14,4 +14,12 @@ inline constexpr unsigned kBackgroundModeMessage = 0x486;
 // Sent by action modules: offer to enter background mode again.
 inline constexpr unsigned kOfferBackgroundMessage = 0x487;
 
+// Sent by action modules: park the window in WParam behind a tray icon of its own.
+inline constexpr unsigned kParkWindowMessage = 0x54D;
+// The callback of a parked window's tray icon: WParam the slot, LParam the mouse message.
+inline constexpr unsigned kParkedIconMessage = 0x54E;
+// The mouse messages a tray icon reports.
+inline constexpr unsigned kLeftButtonDownMessage = 0x201;
+inline constexpr unsigned kRightButtonDownMessage = 0x204;
+
 }  // namespace quorvel

@@ -35,6 +35,9 @@ class TrayIcon {
     virtual void SetOnClick(std::function<void()> handler) = 0;
     // Left double click; it follows the click of its first press.
     virtual void SetOnDoubleClick(std::function<void()> handler) = 0;
+    // The task bar restarted (Explorer was restarted): every icon of the program was lost
+    // with it. The program's own icon, while active, is back before the handler runs.
+    virtual void SetOnTaskBarRestart(std::function<void()> handler) = 0;
 };
 
 }  // namespace quorvel

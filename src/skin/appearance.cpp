@@ -111,7 +111,8 @@ void Appearance::ShowAboutPage() {
     Canvas canvas(picture, text_);
     canvas.SetFont(PictureFont());
     const int width = about.form->Window().ClientSize().width;
-    DrawTransparentText(canvas, CentredTextX(kAboutTitle, canvas, width) - 28, 2, kAboutTitle);
+    const std::string title = aboutTitle_ ? aboutTitle_() : std::string(kAboutTitle);
+    DrawTransparentText(canvas, CentredTextX(title, canvas, width) - 28, 2, title);
     DrawTransparentText(canvas, 12, 70, kAboutNotice);
     DrawTransparentText(canvas, CentredTextX(kAboutHomePage, canvas, width) - 3, 93,
                         kAboutHomePage);

@@ -42,6 +42,8 @@ class Appearance {
     // says so (a dialog is open over the main window and keeps it fogged).
     void MyForm();
     void HoldMainPictureWhile(std::function<bool()> held) { mainPictureHeld_ = std::move(held); }
+    // The about page's title, taken each time the page is drawn (the current language's).
+    void SetAboutTitleSource(std::function<std::string()> title) { aboutTitle_ = std::move(title); }
     // The fog over the main window's picture (nothing while the fog is switched off).
     void FogMainPicture();
 
@@ -79,6 +81,7 @@ class Appearance {
     bool fogSwitchedOff_ = false;
     std::function<void()> redrawOptionsPage_;
     std::function<bool()> mainPictureHeld_;
+    std::function<std::string()> aboutTitle_;
 };
 
 // The title the main window shows on its picture, and where.

@@ -11,6 +11,7 @@
 #include "win32/win32_key_names.h"
 #include "win32/win32_keyboard.h"
 #include "win32/win32_module_loader.h"
+#include "win32/win32_parking_system.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_system_hot_keys.h"
 #include "win32/win32_text_rasterizer.h"
@@ -71,6 +72,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .autorun = autorun,
         .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
             return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
+        },
+        .createParking = [](std::uintptr_t window) -> std::unique_ptr<quorvel::ParkingSystem> {
+            return std::make_unique<quorvel::win32::Win32ParkingSystem>(HWND(window));
         },
         .programFile = ProgramFile(),
         .firstArgument = FirstArgument(),

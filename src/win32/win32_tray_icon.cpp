@@ -66,8 +66,9 @@ std::optional<LRESULT> Win32TrayIcon::OnMessage(const WindowMessage& m) {
         }
         return 0;
     }
-    if (message == taskbarCreated_ && active_) {  // the task bar restarted: show the icon again
-        Notify(NIM_ADD);
+    if (message == taskbarCreated_) {  // the task bar restarted: show the icons again
+        if (active_) Notify(NIM_ADD);
+        if (onTaskBarRestart_) toolkit_.Guard(onTaskBarRestart_);
         return 0;
     }
     return std::nullopt;

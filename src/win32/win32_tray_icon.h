@@ -43,6 +43,9 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void SetOnTaskBarRestart(std::function<void()> handler) override {
+        onTaskBarRestart_ = std::move(handler);
+    }
 
     HWND Hwnd() const { return window_.Get(); }
 
@@ -66,6 +69,7 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
     PopupMenu* menu_ = nullptr;
     std::function<void()> onClick_;
     std::function<void()> onDoubleClick_;
+    std::function<void()> onTaskBarRestart_;
 };
 
 }  // namespace quorvel::win32

@@ -25,7 +25,25 @@ constexpr ControlLayout kForm4Controls[] = {
      .tabOrder = 1},
 };
 
+// Line breaks of the contributors box are written as the characters 10 and 13.
+constexpr std::string_view kParagraph = "\n\r\n\r";
+
+// Groups, not names: everyone who made the program better. The last line is the notice the
+// JPEG library's licence asks the documentation of a program built with it to carry.
+constexpr std::string_view kThanked[] = {
+    "The translators of the language files",
+    "Everyone who reported a fault",
+    "The authors of the libraries used: libjpeg-turbo. This software is based in part on the "
+    "work of the Independent JPEG Group.",
+};
+
 }  // namespace
+
+std::string GratitudeText() {
+    std::string text = "The special gratitude is expressed these people :";
+    for (std::string_view thanked : kThanked) (text += kParagraph) += thanked;
+    return text;
+}
 
 const FormLayout kForm4Layout{.name = "TForm4",
                               .caption = "About",
@@ -40,6 +58,9 @@ TForm4::TForm4(Toolkit& toolkit)
       XPBitBtn1(Bind<PushButton>("XPBitBtn1")),
       XPBitBtn3(Bind<PushButton>("XPBitBtn3")) {
     XPBitBtn1->SetOnClick([this] { Window().EndModal(ModalResult::kOk); });
+    XPBitBtn3->SetOnClick([this] {
+        toolkit_.Dialogs().Show({.type = DialogType::kInformation, .text = GratitudeText()});
+    });
 }
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "base/web_pages.h"
@@ -8,6 +9,9 @@
 namespace quorvel {
 
 extern const FormLayout kForm4Layout;
+
+// What the contributors box (XPBitBtn3) says.
+std::string GratitudeText();
 
 // The about box: the program's name as a link, a drawn page, Ok and the thanks.
 class TForm4 : public LayoutForm {

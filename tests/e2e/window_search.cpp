@@ -1,6 +1,10 @@
 #include "window_search.h"
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
+
+#include "program_driver.h"
 
 namespace quorvel::e2e {
 
@@ -98,6 +102,26 @@ HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className, const w
 
 std::vector<HWND> TaskBarWindows(DWORD processId) {
     return VisibleWindows(processId, HasTaskBarButton);
+}
+
+bool ChooseFromMenu(DWORD processId, const std::function<void()>& open, int n,
+                    const std::function<bool()>& chosen) {
+    using namespace std::chrono_literals;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        open();
+        std::vector<HWND> menus;
+        if (!WaitUntil([&] { return !(menus = VisibleMenus(processId)).empty(); }, 3s)) continue;
+        std::this_thread::sleep_for(200ms);
+        for (int i = 0; i < n; ++i) {
+            PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 0);
+            std::this_thread::sleep_for(50ms);
+        }
+        PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 0);
+        if (WaitUntil(chosen, 4s)) return true;
+        for (HWND menu : VisibleMenus(processId)) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        WaitUntil([&] { return VisibleMenus(processId).empty(); }, 2s);
+    }
+    return false;
 }
 
 }  // namespace quorvel::e2e

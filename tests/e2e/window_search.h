@@ -3,6 +3,7 @@
 // Finding the real program's windows, controls and menus from the test process.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,14 @@ const ControlLayout& LayoutOf(const FormLayout& form, std::string_view name);
 
 // The program's popup menus on the screen (a submenu is a window of its own).
 std::vector<HWND> VisibleMenus(DWORD processId);
+
+// Opens a popup menu of the process with `open` and picks its n-th item (separators are
+// skipped) by the keyboard until `chosen` holds. The keys go one by one once the menu's own
+// loop runs. Under Wine a menu opened right after a window hid can be closed at once by the
+// activation moving on, or miss keys sent before its loop runs; like a user, it is then
+// opened again. False when three tries did nothing.
+bool ChooseFromMenu(DWORD processId, const std::function<void()>& open, int n,
+                    const std::function<bool()>& chosen);
 
 // A hidden or visible top-level window of the process with this class (and this title,
 // when one is given), or null.

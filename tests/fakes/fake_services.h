@@ -9,6 +9,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_module_loader.h"
+#include "fakes/fake_parking_system.h"
 #include "fakes/fake_system_hot_keys.h"
 #include "fakes/test_jpeg.h"
 
@@ -39,6 +40,8 @@ struct FakeServices {
     FakeAutorunRegistry autorun;
     // The program's hot keys, once the program has made them.
     fakes::FakeSystemHotKeys* hotKeys = nullptr;
+    // The desktop that windows are parked on, once the program has asked for it.
+    fakes::FakeParkingSystem* parking = nullptr;
     Services services{.files = files,
                       .keyNames = keyNames,
                       .keyboard = keyboard,
@@ -49,6 +52,11 @@ struct FakeServices {
                           auto keys = std::make_unique<fakes::FakeSystemHotKeys>();
                           hotKeys = keys.get();
                           return keys;
+                      },
+                      .createParking = [this](std::uintptr_t) -> std::unique_ptr<ParkingSystem> {
+                          auto system = std::make_unique<fakes::FakeParkingSystem>();
+                          parking = system.get();
+                          return system;
                       },
                       .programFile = "C:\\Quorvel\\quorvel.exe"};
 };

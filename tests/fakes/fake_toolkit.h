@@ -174,6 +174,13 @@ class FakeTrayIcon : public TrayIcon {
     void SetOnDoubleClick(std::function<void()> handler) override {
         onDoubleClick_ = std::move(handler);
     }
+    void SetOnTaskBarRestart(std::function<void()> handler) override {
+        onTaskBarRestart_ = std::move(handler);
+    }
+    // Explorer restarted.
+    void RestartTaskBar() {
+        if (onTaskBarRestart_) onTaskBarRestart_();
+    }
 
     // The user's mouse on the icon; nothing happens while it is inactive (not shown).
     bool Click();
@@ -195,6 +202,7 @@ class FakeTrayIcon : public TrayIcon {
     PopupMenu* menu_ = nullptr;
     std::function<void()> onClick_;
     std::function<void()> onDoubleClick_;
+    std::function<void()> onTaskBarRestart_;
 };
 
 class FakeTimer : public Timer {

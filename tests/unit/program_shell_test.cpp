@@ -3,15 +3,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "fakes/fake_text_rasterizer.h"
 #include "heart_fixture.h"
 #include "skin/appearance.h"
 
 namespace quorvel {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using ::testing::Pair;
+using ::testing::StartsWith;
 
 struct RecordingShell : Shell {
     void Open(std::uintptr_t owner, const std::string& address) override {
@@ -42,6 +47,7 @@ class ProgramShellTest : public HeartTest {
     void EnterBackground() { toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button6").Click(); }
 
     RecordingShell shell_;
+    FakeTextRasterizer text_;
 };
 
 TEST_F(ProgramShellTest, StartsUnderTheStartingTitleAndEndsStartUpWithTheProgramTitle) {
@@ -152,10 +158,33 @@ TEST_F(ProgramShellTest, TheWebLinksOpenTheirPagesOwnedByTheMainWindow) {
     Menu1().Choose("N7");
     Menu1().Choose("N10");
     toolkit_.FormNamed("TForm1").Get<FakeGlyphButton>("SpeedButton").Click();
+    toolkit_.FormNamed("TForm4").Get<FakeLabel>("XPLabel1").Click();
     const std::uintptr_t main = MainWindow().Handle();
     EXPECT_THAT(shell_.opened, ElementsAre(Pair(main, "http://www.quorvel.net/documentation.htm"),
                                            Pair(main, "http://www.quorvel.net/index.htm"),
-                                           Pair(main, "http://www.quorvel.net/documentation.htm")));
+                                           Pair(main, "http://www.quorvel.net/documentation.htm"),
+                                           Pair(main, "http://www.quorvel.net/index.htm")));
+}
+
+TEST_F(ProgramShellTest, TheAboutBoxIsTitledInTheLanguageAndThanksWithTheJpegNotice) {
+    files_.AddFile("C:\\Quorvel\\LANGUAGE\\Deutsch.TXT",
+                   "[FILE]\r\nLANGUAGE=Deutsch\r\n[FORM4]\r\nCaption2=Über das Programm\r\n");
+    profile_.WriteIniValue("PROGRAM", "FILE_LANGUAGE", "Deutsch.TXT", kOptions);
+    services_.text = &text_;
+    Restart("");
+    StartAndActivate();
+    FakeForm& about = toolkit_.FormNamed("TForm4");
+    about.WhileNextModal([&] { about.Get<FakePushButton>("XPBitBtn3").Click(); });
+    program_->Form1().Actions().Execute("AboutDialog");
+    EXPECT_THAT(text_.drawnTexts, Contains("Über das Programm"));
+    EXPECT_THAT(text_.drawnTexts, Not(Contains("About the program")));
+    ASSERT_FALSE(toolkit_.dialogs.shown.empty());
+    const MessageRequest& thanks = toolkit_.dialogs.shown.back();
+    EXPECT_EQ(thanks.type, DialogType::kInformation);
+    EXPECT_EQ(thanks.buttons, DialogButtons::kOk);
+    EXPECT_THAT(thanks.text,
+                StartsWith("The special gratitude is expressed these people :\n\r\n\r"));
+    EXPECT_THAT(thanks.text, HasSubstr("based in part on the work of the Independent JPEG Group."));
 }
 
 TEST_F(ProgramShellTest, AnOpenDialogKeepsTheMainPictureFoggedUntilItCloses) {

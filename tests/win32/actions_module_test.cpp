@@ -75,8 +75,8 @@ TEST(ActionsModule, ListsItsActionsWithTheInterfaceExports) {
     }
     module->ExpansionA("English");
     EXPECT_EQ(module->Information(),
-              "8,Run,Lock computer,Turn off monitor,Mute sound,Volume up,Volume down,Play/Pause,"
-              "Minimize window");
+              "9,Run,Lock computer,Turn off monitor,Mute sound,Volume up,Volume down,Play/Pause,"
+              "Minimize window,Park window in tray");
 }
 
 TEST(ActionsModule, RunAsksForTheTextToOpen) {
