@@ -197,6 +197,23 @@ void CombinationStore::SelectEntry(int index) {
     if (list_.Count() > 0) RefreshHint();
 }
 
+void CombinationStore::SelectHotKey(const std::string& hotKey) {
+    for (int i = 0; i < list_.Count(); ++i) {
+        if (EqualNoCase(list_.Item(i), hotKey)) {
+            SelectEntry(i);
+            return;
+        }
+    }
+}
+
+int CombinationStore::FindStored(const std::string& hotKey) {
+    int found = 0;
+    const int count = StoredCount();
+    for (int n = 1; n <= count; ++n)
+        if (ReadValue(n, "HotKey") == hotKey) found = n;
+    return found;
+}
+
 void CombinationStore::ListClick() {
     if (list_.Count() > 0) RefreshHint();
 }

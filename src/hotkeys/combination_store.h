@@ -64,6 +64,11 @@ class CombinationStore {
 
     int SelectedRecordNumber();
     void SelectEntry(int index);
+    // Selects the entry whose text equals `hotKey` without regard to case.
+    void SelectHotKey(const std::string& hotKey);
+    // The number of the last stored combination whose hot-key text is exactly `hotKey`,
+    // 0 when none; the file is read at this moment.
+    int FindStored(const std::string& hotKey);
     void ListClick();
 
     // A value of section "HOT"n as stored.
