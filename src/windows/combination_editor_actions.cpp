@@ -84,7 +84,8 @@ void TForm2::PrepareNew() {
     HideComment();
     // The hot-key control keeps the combination it showed last.
     FillActionList();
-    Window().SetCaption(Text(LanguageText::kForm2Caption1));
+    // The window's own caption: the drawn title says what the editor does.
+    Window().SetCaption(std::string(kForm2Layout.caption));
 }
 
 bool TForm2::PrepareUpdate() {

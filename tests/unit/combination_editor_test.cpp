@@ -85,7 +85,6 @@ TEST_F(CombinationEditorTest, NextAsksForTheActionBeforeTheKeyAndStaysOpen) {
 
 TEST_F(CombinationEditorTest, ANewCombinationIsConfiguredSavedAtTheEndAndSelected) {
     const ModalResult result = Open("NewDialog", [&] {
-        EXPECT_EQ(Editor().Caption(), "Create hot key");
         Editor().Get<FakeHotKeyEdit>("HotKey").Enter(kCtrlAltF7);
         PickAction("Recorder");
         ASSERT_TRUE(Editor().Get<FakeGlyphButton>("Speed2").Click());
