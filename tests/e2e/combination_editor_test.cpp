@@ -15,6 +15,7 @@
 
 #include "hot_key_driver.h"
 #include "program_driver.h"
+#include "screen_capture.h"
 #include "window_search.h"
 #include "windows/main_window.h"
 
@@ -36,7 +37,8 @@ class EditorFlowTest : public ::testing::Test {
         fs::create_directories(folder_.File("PLUGIN"));
         for (const auto& [file, module] : plugins)
             fs::copy_file(fs::path(QUORVEL_TEST_MODULES_DIR) / module,
-                          folder_.File(std::string("PLUGIN\\") + file));
+                          folder_.File(std::string("PLUGIN\\") + file),
+                          fs::copy_options::overwrite_existing);
         WriteTextFile(folder_.File("DATA\\BASE.INI"), ListFile(combinations));
         SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", log_.wstring().c_str());
         program_.emplace(folder_);
@@ -242,6 +244,26 @@ TEST_F(EditorFlowTest, CancelInTheModulesSettingsClosesTheEditorWithNothingSaved
     EXPECT_EQ(Stored("Base", "Index"), "0");
     EXPECT_EQ(Stored("HOT1", "HotKey"), "n/a");
     EXPECT_TRUE(IsWindowVisible(main_));
+}
+
+TEST_F(EditorFlowTest, TheEditorOnEachSkinWithTheCommentHiddenAndShown) {
+    for (const wchar_t* skin : {L"Blue", L"Graphite", L"Sand"}) {
+        const std::string name(skin, skin + wcslen(skin));
+        SCOPED_TRACE(name);
+        folder_.SetOption(L"PROGRAM", L"FILE_SKIN", (std::wstring(skin) + L".jpg").c_str());
+        program_.reset();
+        Start({{"rec.dll", "qv_complete.dll"}}, {});
+        OpenEditor("Button1");
+        HWND comment = EditorControl("Comment");
+        FocusByClick(EditorControl("HotKey"));  // the editor is up and takes input
+        SaveScreenshot("editor_" + name + "_comment_hidden");
+        ClickCentre(EditorControl("Speed2"));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }, 3s));
+        SaveScreenshot("editor_" + name + "_comment_shown");
+        Press(VK_ESCAPE);
+        WaitForEditorClosed();
+        program_->Kill();
+    }
 }
 
 }  // namespace

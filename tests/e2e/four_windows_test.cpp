@@ -45,13 +45,6 @@ bool WaitForPixel(HWND window, int x, int y, bool white) {
     });
 }
 
-void SaveScreenshot(const std::string& name) {
-    std::this_thread::sleep_for(300ms);  // let the last paints land
-    std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
-    EXPECT_TRUE(
-        WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
-}
-
 Color ShotPixel(const Screenshot& shot, int x, int y) {
     if (x < 0 || y < 0 || x >= shot.width || y >= shot.height) return kBlack;
     const std::size_t at = (std::size_t(y) * std::size_t(shot.width) + std::size_t(x)) * 3;
