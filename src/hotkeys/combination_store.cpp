@@ -71,6 +71,20 @@ std::string DecodeComment(std::string_view stored) {
     return comment;
 }
 
+namespace {
+constexpr char kMultiLineCommandMark = '\x01';
+}  // namespace
+
+std::string EncodeCommand(std::string_view command) {
+    if (command.find_first_of("\r\n") == std::string_view::npos) return std::string(command);
+    return kMultiLineCommandMark + EncodeComment(command);
+}
+
+std::string DecodeCommand(std::string_view stored) {
+    if (stored.empty() || stored.front() != kMultiLineCommandMark) return std::string(stored);
+    return DecodeComment(stored.substr(1));
+}
+
 CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames,
                                    ModuleHost& host, MessageDialogs& dialogs, TextLookup text,
                                    std::string listFile, ListBox& list, CombinationFields editor)
@@ -135,14 +149,14 @@ void CombinationStore::TransferRecord(std::string_view mode) {
         WriteValue(RecordNumber, kKeys[1],
                    host_.ResolveAction(Setting.Plugin, ResolveMode::kAction));
         WriteValue(RecordNumber, kKeys[2], Setting.Checked);
-        WriteValue(RecordNumber, kKeys[3], Setting.Command);
+        WriteValue(RecordNumber, kKeys[3], EncodeCommand(Setting.Command));
         WriteValue(RecordNumber, kKeys[4], Setting.Warning);
         WriteValue(RecordNumber, kKeys[5], EncodeComment(Setting.Comment));
     } else if (mode == "LOAD") {
         Setting.HotKey = ReadValue(RecordNumber, kKeys[0]);
         Setting.Plugin = host_.ResolveAction(ReadValue(RecordNumber, kKeys[1]), ResolveMode::kName);
         Setting.Checked = ReadValue(RecordNumber, kKeys[2]);
-        Setting.Command = ReadValue(RecordNumber, kKeys[3]);
+        Setting.Command = DecodeCommand(ReadValue(RecordNumber, kKeys[3]));
         Setting.Warning = ReadValue(RecordNumber, kKeys[4]);
         Setting.Comment = DecodeComment(ReadValue(RecordNumber, kKeys[5]));
     }

@@ -148,6 +148,35 @@ TEST_F(CombinationEditorTest, ANewCombinationOverAStoredKeyAsksTwiceAndReplacesO
     EXPECT_EQ(Dialogs().shown.back().buttons, DialogButtons::kYesNoCancel);
 }
 
+TEST_F(CombinationEditorTest, ACommandWithLineBreaksIsStoredOnOneLineAndReachesTheModuleWhole) {
+    loader_.modules.at(kRecorder).commands = {"ready", "first\r\nC:\\new\\x.exe"};
+    Open("NewDialog", [&] {
+        Editor().Get<FakeHotKeyEdit>("HotKey").Enter(kCtrlAltF7);
+        PickAction("Recorder");
+        ClickNext();
+    });
+    EXPECT_EQ(Value(3, "Command"),
+              "\x01"
+              "first\\nC:\\\\new\\\\x.exe");
+    // An older command with backslashes is not touched by the rule.
+    StoreCombination(4, "F9");
+    profile_.WriteIniValue("HOT4", "Command", "C:\\new\\x.exe", kList);
+
+    MainWindow().Send(kBackgroundModeMessage, 0, 0);
+    Press(3);
+    Press(4);
+    const std::string handle = std::to_string(MainWindow().Handle());
+    EXPECT_THAT(Executes(),
+                ElementsAre("Execute(\"Ctrl+Alt+F7\",\"first\r\nC:\\new\\x.exe\"," + handle + ")",
+                            "Execute(\"F9\",\"C:\\new\\x.exe\"," + handle + ")"));
+    // Opened again, the editor hands the module the command as it was given.
+    SelectEntry("Ctrl+Alt+F7");
+    MainWindow().Send(kBackgroundModeMessage, 1, 0);
+    Dialogs().Answer(ModalResult::kYes);
+    Open("ReSaveDialog", [&] { ClickNext(); });
+    EXPECT_EQ(Settings().back(), SettingOf("Ctrl+Alt+F7", "\"first\r\nC:\\new\\x.exe\""));
+}
+
 TEST_F(CombinationEditorTest, UpdateKeepingTheKeyAsksOnlyWhetherToUpdate) {
     SelectEntry("Shift+B");
     Dialogs().Answer(ModalResult::kYes);
