@@ -263,6 +263,21 @@ TEST_F(CombinationEditorTest, EnterIsNextOutsideTheCommentAndEscapeCancels) {
     EXPECT_EQ(Count(), 2);
 }
 
+TEST_F(CombinationEditorTest,
+       TheLanguagesKeyboardLayoutIsActivatedOnOpeningOnEachKeyAndOnActivation) {
+    std::size_t opened = 0, entered = 0, activated = 0;
+    Open("NewDialog", [&] {
+        opened = keyboard_.Activated().size();
+        Editor().Get<FakeHotKeyEdit>("HotKey").Enter(kCtrlAltF7);
+        entered = keyboard_.Activated().size();
+        Editor().Activate();
+        activated = keyboard_.Activated().size();
+    });
+    EXPECT_GT(opened, 0u);
+    EXPECT_GT(entered, opened);
+    EXPECT_GT(activated, entered);
+}
+
 TEST_F(CombinationEditorTest, TheCommentToggleSwapsItsHintAndTheCommentStartsHidden) {
     Open("NewDialog", [&] {
         auto& toggle = Editor().Get<FakeGlyphButton>("Speed2");
