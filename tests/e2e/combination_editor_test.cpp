@@ -187,13 +187,14 @@ TEST_F(EditorFlowTest, UpdateChangesTheActionAndTheComment) {
     Start({{"rec.dll", "qv_complete.dll"}, {"plain.dll", "qv_no_setting.dll"}}, {{"Ctrl+Alt+Q"}});
     ASSERT_EQ(Selected(), L"Ctrl+Alt+Q");
     OpenEditor("Button3");
-    PickAction('P', L"Plain action");
     ClickCentre(EditorControl("Speed2"));
     HWND comment = EditorControl("Comment");
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }, 3s));
     FocusByClick(comment);
     for (char c : std::string("NOTE")) Press(WORD(c));
     ASSERT_TRUE(WaitUntil([&] { return TextOf(comment) == L"note"; }, 3s));
+    // Tab moves on from the comment to the action list.
+    PickAction('P', L"Plain action");
     ClickCentre(EditorControl("Button1"));          // Next
     ClickBoxButton(WaitForBox(L"Warning"), IDYES);  // "Update combination ?"
     WaitForEditorClosed();
