@@ -5,7 +5,9 @@
 
 #include <functional>
 
+#include "fakes/fake_text_rasterizer.h"
 #include "heart_fixture.h"
+#include "skin/appearance.h"
 
 namespace quorvel {
 namespace {
@@ -276,6 +278,25 @@ TEST_F(CombinationEditorTest,
     EXPECT_GT(opened, 0u);
     EXPECT_GT(entered, opened);
     EXPECT_GT(activated, entered);
+}
+
+TEST_F(CombinationEditorTest, ThePictureCarriesItsTextsAndIsFoggedWhileTheProgramIsInactive) {
+    FakeTextRasterizer rasterizer;
+    program_.reset();
+    services_.text = &rasterizer;
+    program_ = std::make_unique<Program>(toolkit_, services_);
+    program_->Run();
+    auto picture = [&] { return Editor().Get<FakePicture>("Image1").Image(); };
+    Bitmap created;
+    Open("NewDialog", [&] {
+        created = picture();
+        EXPECT_NE(created, program_->Look().Skin()) << "no texts drawn";
+        Editor().ActivateApp(false);
+        EXPECT_NE(picture(), created) << "not fogged";
+        Editor().ActivateApp(true);
+        EXPECT_EQ(picture(), created);
+    });
+    program_.reset();  // before the rasterizer it draws with
 }
 
 TEST_F(CombinationEditorTest, TheCommentToggleSwapsItsHintAndTheCommentStartsHidden) {
