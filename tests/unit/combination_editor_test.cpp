@@ -265,8 +265,7 @@ TEST_F(CombinationEditorTest, EnterIsNextOutsideTheCommentAndEscapeCancels) {
     EXPECT_EQ(Count(), 2);
 }
 
-TEST_F(CombinationEditorTest,
-       TheLanguagesKeyboardLayoutIsActivatedOnOpeningOnEachKeyAndOnActivation) {
+TEST_F(CombinationEditorTest, TheKeyboardLayoutIsActivatedOnOpeningOnEachKeyAndOnActivation) {
     std::size_t opened = 0, entered = 0, activated = 0;
     Open("NewDialog", [&] {
         opened = keyboard_.Activated().size();
