@@ -103,7 +103,10 @@ class EditorFlowTest : public ::testing::Test {
         ASSERT_TRUE(WaitUntil([&] { return TextOf(plugin) == expected; }, 3s));
     }
     void WaitForEditorClosed() {
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor_); })) << "still open";
+        // The editor is hidden during a module's settings too; the main window takes input
+        // again only once the editor has closed.
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor_) && IsWindowEnabled(main_); }))
+            << "still open";
     }
     HWND WaitForBox(const wchar_t* caption) {
         HWND box = nullptr;
@@ -116,11 +119,6 @@ class EditorFlowTest : public ::testing::Test {
         ASSERT_NE(button, nullptr);
         ClickCentre(button);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }, 3s));
-    }
-    static std::wstring TextOf(HWND window) {
-        wchar_t text[256] = {};
-        SendMessageW(window, WM_GETTEXT, 256, LPARAM(text));
-        return text;
     }
     std::wstring Selected() {
         const LRESULT index = SendMessageW(list_, LB_GETCURSEL, 0, 0);
@@ -223,6 +221,8 @@ TEST_F(EditorFlowTest, DeleteAsksAndOnlyYesDeletesAndClosesTheGap) {
     ClickCentre(ControlAt(main_, LayoutOf(kForm1Layout, "Button2")));
     ClickBoxButton(WaitForBox(L"Warning"), IDCANCEL);
     EXPECT_EQ(Stored("Base", "Index"), "3");
+    // The main window takes clicks again only once the box has ended.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_); }, 3s));
 
     ClickCentre(ControlAt(main_, LayoutOf(kForm1Layout, "Button2")));
     ClickBoxButton(WaitForBox(L"Warning"), IDYES);

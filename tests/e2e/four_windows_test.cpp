@@ -24,12 +24,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 COLORREF ScreenPixel(int x, int y) {
     HDC screen = GetDC(nullptr);
     const COLORREF color = GetPixel(screen, x, y);
