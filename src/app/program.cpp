@@ -54,6 +54,16 @@ struct Program::Heart {
               {.processPendingMessages = [&program] { program.toolkit_.ProcessMessages(); },
                .enterBackgroundMode = [this] { dispatcher.OnFonMode(); }}) {
         environment.SetSkinSource([this]() -> const Bitmap& { return appearance.Skin(); });
+        TForm2& editor = program.form2_;
+        editor.AttachParts(
+            {.store = store,
+             .host = host,
+             .keyNames = services.keyNames,
+             .dialogs = program.toolkit_.Dialogs(),
+             .text = [&program](LanguageText id) { return program.Text(id); },
+             .activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }});
+        appearance.SetEditorTexts(
+            [&editor](Canvas& canvas, int width) { editor.DrawTexts(canvas, width); });
     }
 
     Services& services;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/bitmap.h"
+#include "hotkeys/combination_store.h"
 #include "lang/language.h"
 #include "modules/host_interfaces.h"
 #include "platform/form.h"
@@ -40,7 +41,9 @@ class ProgramEnvironment : public ModuleHostEnvironment {
     std::string LanguageDisplayName() override { return language_.DisplayName(); }
     std::string NoActionWord() override { return language_.Text(LanguageText::kVariablesNo); }
     std::string ReadCombinationValue(int number, const std::string& key) override {
-        return profile_.ReadIniValue("HOT" + std::to_string(number), key, CombinationListFile());
+        std::string value =
+            profile_.ReadIniValue("HOT" + std::to_string(number), key, CombinationListFile());
+        return key == "Command" ? DecodeCommand(value) : value;
     }
     NativeHandle MainWindow() override { return main_.Handle(); }
     NativeHandle EditorWindow() override { return editor_.Handle(); }

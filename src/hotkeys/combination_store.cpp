@@ -63,6 +63,20 @@ std::string DecodeComment(std::string_view stored) {
     return comment;
 }
 
+namespace {
+constexpr char kMultiLineCommandMark = '\x01';
+}  // namespace
+
+std::string EncodeCommand(std::string_view command) {
+    if (command.find_first_of("\r\n") == std::string_view::npos) return std::string(command);
+    return kMultiLineCommandMark + EncodeComment(command);
+}
+
+std::string DecodeCommand(std::string_view stored) {
+    if (stored.empty() || stored.front() != kMultiLineCommandMark) return std::string(stored);
+    return DecodeComment(stored.substr(1));
+}
+
 CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames,
                                    ModuleHost& host, MessageDialogs& dialogs, TextLookup text,
                                    std::string listFile, ListBox& list, CombinationFields editor)
@@ -127,14 +141,14 @@ void CombinationStore::TransferRecord(std::string_view mode) {
         WriteValue(RecordNumber, kKeys[1],
                    host_.ResolveAction(Setting.Plugin, ResolveMode::kAction));
         WriteValue(RecordNumber, kKeys[2], Setting.Checked);
-        WriteValue(RecordNumber, kKeys[3], Setting.Command);
+        WriteValue(RecordNumber, kKeys[3], EncodeCommand(Setting.Command));
         WriteValue(RecordNumber, kKeys[4], Setting.Warning);
         WriteValue(RecordNumber, kKeys[5], EncodeComment(Setting.Comment));
     } else if (mode == "LOAD") {
         Setting.HotKey = ReadValue(RecordNumber, kKeys[0]);
         Setting.Plugin = host_.ResolveAction(ReadValue(RecordNumber, kKeys[1]), ResolveMode::kName);
         Setting.Checked = ReadValue(RecordNumber, kKeys[2]);
-        Setting.Command = ReadValue(RecordNumber, kKeys[3]);
+        Setting.Command = DecodeCommand(ReadValue(RecordNumber, kKeys[3]));
         Setting.Warning = ReadValue(RecordNumber, kKeys[4]);
         Setting.Comment = DecodeComment(ReadValue(RecordNumber, kKeys[5]));
     }
@@ -187,6 +201,23 @@ void CombinationStore::SelectEntry(int index) {
     const int last = list_.Count() - 1;
     list_.SetItemIndex(index > last ? last : index);
     if (list_.Count() > 0) RefreshHint();
+}
+
+void CombinationStore::SelectHotKey(const std::string& hotKey) {
+    for (int i = 0; i < list_.Count(); ++i) {
+        if (EqualNoCase(list_.Item(i), hotKey)) {
+            SelectEntry(i);
+            return;
+        }
+    }
+}
+
+int CombinationStore::FindStored(const std::string& hotKey) {
+    int found = 0;
+    const int count = StoredCount();
+    for (int n = 1; n <= count; ++n)
+        if (ReadValue(n, "HotKey") == hotKey) found = n;
+    return found;
 }
 
 void CombinationStore::ListClick() {

@@ -29,6 +29,12 @@ struct TSetting {
 std::string EncodeComment(std::string_view comment);
 std::string DecodeComment(std::string_view stored);
 
+// A module's command text is stored as it is, unless it has line breaks: then it is marked
+// by a leading \x01 (which no command of older files starts with) and escaped as a comment
+// is, so it stays on one line of the file and reads back whole.
+std::string EncodeCommand(std::string_view command);
+std::string DecodeCommand(std::string_view stored);
+
 using TextLookup = std::function<std::string(LanguageText)>;
 
 // The editor's fields a combination is shown in and taken from. The editor window hands
@@ -64,6 +70,11 @@ class CombinationStore {
 
     int SelectedRecordNumber();
     void SelectEntry(int index);
+    // Selects the entry whose text equals `hotKey` without regard to case.
+    void SelectHotKey(const std::string& hotKey);
+    // The number of the last stored combination whose hot-key text is exactly `hotKey`,
+    // 0 when none; the file is read at this moment.
+    int FindStored(const std::string& hotKey);
     void ListClick();
 
     // A value of section "HOT"n as stored.

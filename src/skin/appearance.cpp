@@ -120,11 +120,22 @@ void Appearance::ShowAboutPage() {
     about.image->SetImage(picture);
 }
 
+void Appearance::ShowEditorPage() {
+    Window& editor = windows_[kEditor];
+    Bitmap picture = skin_;
+    Canvas canvas(picture, text_);
+    canvas.SetFont(PictureFont());
+    editorTexts_(canvas, editor.form->Window().ClientSize().width);
+    editor.image->SetImage(picture);
+}
+
 void Appearance::Redraw(Window& window) {
     if (&window == &windows_[kMain]) {
         MyForm();
     } else if (&window == &windows_[kAbout]) {
         ShowAboutPage();
+    } else if (&window == &windows_[kEditor] && editorTexts_) {
+        ShowEditorPage();
     } else {
         window.image->SetImage(skin_);
         if (&window == &windows_[kOptions] && redrawOptionsPage_) redrawOptionsPage_();

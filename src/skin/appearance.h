@@ -47,6 +47,11 @@ class Appearance {
     // The fog over the main window's picture (nothing while the fog is switched off).
     void FogMainPicture();
 
+    // Draws the editor's texts onto its picture (the skin, in the window font, black)
+    // whenever the picture is made again: as it opens and as the application is activated.
+    using PageTexts = std::function<void(Canvas& canvas, int windowWidth)>;
+    void SetEditorTexts(PageTexts draw) { editorTexts_ = std::move(draw); }
+
     const Bitmap& Skin() const { return skin_; }
     const FogRect& Fog() const { return fog_; }
     Color FogColour() const { return fogColour_; }
@@ -67,6 +72,7 @@ class Appearance {
     void BeforeShow(Window& window);
     void FogPicture(Window& window);
     void ShowAboutPage();
+    void ShowEditorPage();
     void TakeSkinSize();
 
     std::array<Window, kWindowCount> windows_;
@@ -82,6 +88,7 @@ class Appearance {
     std::function<void()> redrawOptionsPage_;
     std::function<bool()> mainPictureHeld_;
     std::function<std::string()> aboutTitle_;
+    PageTexts editorTexts_;
 };
 
 // The title the main window shows on its picture, and where.

@@ -37,6 +37,20 @@ Shortcut ShortcutOfKey(WPARAM virtualKey) {
     return shortcut;
 }
 
+// The system's multi-line edit keeps Tab for itself; in the program's windows Tab moves on
+// from a memo as from every other control (Ctrl+Tab still types a tab).
+bool MoveOnFromMemo(const MSG& message, HWND root) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0)
+        return false;
+    wchar_t className[8] = {};
+    GetClassNameW(message.hwnd, className, 8);
+    if (lstrcmpiW(className, L"Edit") != 0) return false;
+    if (!(GetWindowLongW(message.hwnd, GWL_STYLE) & ES_MULTILINE)) return false;
+    if (HWND next = GetNextDlgTabItem(root, message.hwnd, GetKeyState(VK_SHIFT) < 0))
+        SetFocus(next);
+    return true;
+}
+
 Win32Form& AsWin32(Form& form) {
     return dynamic_cast<Win32Form&>(form);
 }
@@ -203,6 +217,7 @@ bool Win32Toolkit::Pump(const std::function<bool()>& done) {
 void Win32Toolkit::Dispatch(MSG& message) {
     if (TakeShortcut(message)) return;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && IsOwnTopLevel(root) && MoveOnFromMemo(message, root)) return;
     // Tab, the arrow keys, Enter, Esc and the underlined letters move between controls.
     if (root && IsOwnTopLevel(root) && IsDialogMessageW(root, &message)) return;
     TranslateMessage(&message);

@@ -77,9 +77,7 @@ TForm2::TForm2(Toolkit& toolkit)
       Speed2(Bind<GlyphButton>("Speed2")) {
     Speed->SetGlyph(CloseGlyph());
     Speed2->SetGlyph(CommentGlyph());
-    // Cancel and the close glyph leave the editor with nothing saved.
-    Button2->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
-    Speed->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
+    ConnectEvents();
 }
 
 }  // namespace quorvel

@@ -62,17 +62,20 @@ std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintpt
 }
 
 void TForm1::NewDialog() {
-    if (editor_) ShowDialog(*editor_);
+    if (!editor_) return;
+    editor_->PrepareNew();
+    ShowDialog(*editor_);
 }
 
 void TForm1::DeleteDialog() {
     // Its shortcut can arrive before the idle update has disabled it.
     if (!parts_ || List->ItemIndex() < 0) return;
     if (parts_->options.Read(option::kDeleteHotKey)) {
-        const ModalResult answer =
-            toolkit_.Dialogs().Show({.type = DialogType::kConfirm,
-                                     .text = parts_->text(LanguageText::kMsgDelete),
-                                     .buttons = DialogButtons::kYesNo});
+        const ModalResult answer = toolkit_.Dialogs().Show(
+            {.type = DialogType::kWarning,
+             .text = parts_->text(LanguageText::kMsgDelete) + "\r" + List->Item(List->ItemIndex()),
+             .buttons = DialogButtons::kYesCancel,
+             .beep = true});
         if (answer != ModalResult::kYes) return;
     }
     parts_->store.Delete();
@@ -80,7 +83,8 @@ void TForm1::DeleteDialog() {
 
 void TForm1::ReSaveDialog() {
     // Its shortcut can arrive before the idle update has disabled it.
-    if (editor_ && List->ItemIndex() >= 0) ShowDialog(*editor_);
+    if (!editor_ || List->ItemIndex() < 0) return;
+    if (editor_->PrepareUpdate()) ShowDialog(*editor_);
 }
 
 void TForm1::OptionDialog() {

@@ -24,12 +24,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 COLORREF ScreenPixel(int x, int y) {
     HDC screen = GetDC(nullptr);
     const COLORREF color = GetPixel(screen, x, y);
@@ -43,13 +37,6 @@ bool WaitForPixel(HWND window, int x, int y, bool white) {
         const RECT r = WindowRect(window);
         return (ScreenPixel(r.left + x, r.top + y) == RGB(255, 255, 255)) == white;
     });
-}
-
-void SaveScreenshot(const std::string& name) {
-    std::this_thread::sleep_for(300ms);  // let the last paints land
-    std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
-    EXPECT_TRUE(
-        WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
 }
 
 Color ShotPixel(const Screenshot& shot, int x, int y) {

@@ -28,6 +28,10 @@ void WriteTextFile(const std::filesystem::path& path, const std::string& text);
 // every modifier is released first.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
 
+// A left click of the real mouse at a screen position, or at the centre of a window.
+void ClickAt(POINT screen);
+void ClickCentre(HWND window);
+
 // Whether this process could take the key combination, i.e. nobody holds it.
 bool CanRegister(UINT modifiers, UINT key);
 

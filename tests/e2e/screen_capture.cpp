@@ -1,8 +1,12 @@
 #include "screen_capture.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <chrono>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace quorvel::e2e {
 
@@ -108,6 +112,13 @@ bool WritePng(const std::filesystem::path& path, const Screenshot& picture) {
     std::ofstream file(path, std::ios::binary);
     file.write(png.data(), std::streamsize(png.size()));
     return bool(file);
+}
+
+void SaveScreenshot(const std::string& name) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let the last paints land
+    std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
+    EXPECT_TRUE(
+        WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
 }
 
 }  // namespace quorvel::e2e

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace quorvel::e2e {
@@ -20,5 +21,8 @@ Screenshot CaptureScreen();
 
 // Writes the picture as a PNG file (stored, uncompressed deflate: no library needed).
 bool WritePng(const std::filesystem::path& path, const Screenshot& picture);
+
+// Saves the screen as build/artifacts/<name>.png once the last paints have landed.
+void SaveScreenshot(const std::string& name);
 
 }  // namespace quorvel::e2e

@@ -14,6 +14,12 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, LPARAM(text));
+    return text;
+}
+
 RECT WindowRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);

@@ -13,6 +13,9 @@
 namespace quorvel::e2e {
 
 std::wstring ClassOf(HWND window);
+// A window's text as the window itself answers it (also another process's control, such
+// as the shown entry of a drop-down list).
+std::wstring TextOf(HWND window);
 RECT WindowRect(HWND window);
 
 // The child control whose rectangle (in the window's client coordinates) is the layout's.

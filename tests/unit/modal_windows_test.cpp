@@ -148,6 +148,10 @@ TEST_F(ModalWindowsTest, UpdateAndDeleteActOnlyWhileAnEntryIsSelected) {
     EXPECT_EQ(Editor().modalRuns.size(), 0u);
     EXPECT_EQ(deletes, 0);
 
+    fake_.files.AddFolder("C:\\Quorvel\\DATA");
+    fake_.files.AddFile("C:\\Quorvel\\DATA\\BASE.INI",
+                        "[Base]\r\nIndex=1\r\n[HOT1]\r\nHotKey=Ctrl+Alt+Q\r\nPlugin=No\r\n"
+                        "Checked=-1\r\nCommand=\r\nWarning=0\r\nComment=\r\n");
     form.List->Add("Ctrl+Alt+Q");
     Main().Get<FakeListBox>("List").Pick(0);
     toolkit.Idle();
