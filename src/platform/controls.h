@@ -56,6 +56,7 @@ class ListBox : public ItemList {
 class DropDownList : public ItemList {
   public:
     virtual void SetOnChange(Handler handler) = 0;  // the user picked an entry
+    virtual bool DroppedDown() const = 0;           // its list of entries is open
 };
 
 class Edit : public Control {

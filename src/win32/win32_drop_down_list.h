@@ -16,6 +16,7 @@ class Win32DropDownList : public Win32ItemList<DropDownList, ComboBoxMessages> {
   public:
     Win32DropDownList(Win32Form& form, const ControlLayout& layout);
     void SetOnChange(Handler handler) override { onChange_ = std::move(handler); }
+    bool DroppedDown() const override { return SendMessageW(Hwnd(), CB_GETDROPPEDSTATE, 0, 0); }
     void OnCommand(WORD code) override;
 
   private:

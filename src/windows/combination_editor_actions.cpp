@@ -38,8 +38,8 @@ bool TForm2::HandleShortcut(Shortcut shortcut) {
         Window().EndModal(ModalResult::kCancel);
         return true;
     }
-    // In the comment Enter starts a new line.
-    if (shortcut == kEnterKey && !Comment->Focused()) {
+    // In the comment Enter starts a new line; in the open action list it takes the entry.
+    if (shortcut == kEnterKey && !Comment->Focused() && !Plugin->DroppedDown()) {
         Next();
         return true;
     }

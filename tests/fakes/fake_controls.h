@@ -115,10 +115,14 @@ class FakeDropDownList : public FakeItemList<DropDownList> {
   public:
     using FakeItemList::FakeItemList;
     void SetOnChange(Handler handler) override { onChange_ = std::move(handler); }
+    bool DroppedDown() const override { return droppedDown_; }
     bool Pick(int index);
+    // The user opens or closes its list.
+    void SetDroppedDown(bool dropped) { droppedDown_ = dropped; }
 
   private:
     Handler onChange_;
+    bool droppedDown_ = false;
 };
 
 template <typename Interface>

@@ -262,6 +262,13 @@ TEST_F(CombinationEditorTest, EnterIsNextOutsideTheCommentAndEscapeCancels) {
                        EXPECT_FALSE(Editor().PressShortcut(13)) << "a new line in the comment";
                    }),
               ModalResult::kCancel);
+    EXPECT_EQ(Open("NewDialog",
+                   [&] {
+                       auto& actions = Editor().Get<FakeDropDownList>("Plugin");
+                       actions.SetDroppedDown(true);
+                       EXPECT_FALSE(Editor().PressShortcut(13)) << "the open list takes Enter";
+                   }),
+              ModalResult::kCancel);
     EXPECT_EQ(Count(), 2);
 }
 
