@@ -51,6 +51,7 @@ class TForm2 : public LayoutForm {
     void Next();
     // Speed2: shows or hides the comment over the two check boxes.
     void ToggleComment();
+    void ShowComment(bool show);
     // The texts drawn on the editor's picture for the current mode.
     void DrawTexts(Canvas& canvas, int windowWidth) const;
 

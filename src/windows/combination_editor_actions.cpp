@@ -47,13 +47,19 @@ bool TForm2::HandleShortcut(Shortcut shortcut) {
 }
 
 void TForm2::HideComment() {
-    Comment->SetVisible(false);
-    Speed2->SetHint(std::string(kShowCommentHint));
+    ShowComment(false);
 }
 
 void TForm2::ToggleComment() {
-    const bool show = !Comment->Visible();
+    ShowComment(!Comment->Visible());
+}
+
+void TForm2::ShowComment(bool show) {
     Comment->SetVisible(show);
+    // The comment lies over the two check boxes: hidden beneath it they would still take
+    // Tab and Space unseen.
+    C1->SetVisible(!show);
+    C2->SetVisible(!show);
     Speed2->SetHint(std::string(show ? kHideCommentHint : kShowCommentHint));
 }
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "fakes/fake_text_rasterizer.h"
@@ -270,6 +271,28 @@ TEST_F(CombinationEditorTest, EnterIsNextOutsideTheCommentAndEscapeCancels) {
                    }),
               ModalResult::kCancel);
     EXPECT_EQ(Count(), 2);
+}
+
+// Tab goes down the editor as it looks, with the comment shown in place of the two boxes
+// or not.
+TEST_F(CombinationEditorTest, TheTabOrderFollowsTheScreen) {
+    auto tops = [&] {
+        std::vector<std::pair<int, int>> stops;  // tab order, top
+        for (FakeControlBase* control : Editor().Controls())
+            if (control->Layout().tabOrder >= 0 && control->AsControl().Visible())
+                stops.emplace_back(control->Layout().tabOrder, control->Layout().bounds.top);
+        std::sort(stops.begin(), stops.end());
+        std::vector<int> result;
+        for (const auto& stop : stops) result.push_back(stop.second);
+        return result;
+    };
+    Open("NewDialog", [&] {
+        const std::vector<int> plain = tops();
+        EXPECT_TRUE(std::is_sorted(plain.begin(), plain.end()));
+        ASSERT_TRUE(Editor().Get<FakeGlyphButton>("Speed2").Click());
+        const std::vector<int> withComment = tops();
+        EXPECT_TRUE(std::is_sorted(withComment.begin(), withComment.end()));
+    });
 }
 
 TEST_F(CombinationEditorTest, TheKeyboardLayoutIsActivatedOnOpeningOnEachKeyAndOnActivation) {
