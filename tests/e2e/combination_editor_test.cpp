@@ -88,8 +88,8 @@ class EditorFlowTest : public ::testing::Test {
             [&] { return LOBYTE(WORD(SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0))) == key; }, 3s))
             << "the control holds " << SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0);
     }
-    // Moves the focus on to the action list with Tab and picks the first action that
-    // starts with `letter`, as a user types it.
+    // Moves the focus on to the action list with Tab and picks the action `expected`, as a
+    // user does: typing its first letter again moves on to the next action with that letter.
     void PickAction(char letter, const std::wstring& expected) {
         HWND plugin = EditorControl("Plugin");
         ASSERT_TRUE(WaitUntil(
@@ -99,8 +99,13 @@ class EditorFlowTest : public ::testing::Test {
                 return WaitUntil([&] { return Focus() == plugin; }, 300ms);
             },
             5s));
-        Press(WORD(letter));
-        ASSERT_TRUE(WaitUntil([&] { return TextOf(plugin) == expected; }, 3s));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                Press(WORD(letter));
+                return WaitUntil([&] { return TextOf(plugin) == expected; }, 500ms);
+            },
+            10s))
+            << "no action " << std::string(expected.begin(), expected.end());
     }
     void WaitForEditorClosed() {
         // The editor is hidden during a module's settings too; the main window takes input
