@@ -201,9 +201,8 @@ HWND StartProgram(const ProgramFolder& folder, std::optional<RunningProgram>& pr
     WriteTextFile(folder.File("DATA\\BASE.INI"), ListFile(StoredCombinations()));
     SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", folder.File("module.log").wstring().c_str());
     program.emplace(folder);
-    HWND main = nullptr;
-    if (!WaitUntil([&] { return (main = FindProgramWindow(program->ProcessId(), L"ZORIZED3")); }))
-        throw std::runtime_error("the main window never appeared");
+    HWND main = WaitForMainWindow(*program);
+    if (!main) throw std::runtime_error("the main window never appeared");
     return main;
 }
 

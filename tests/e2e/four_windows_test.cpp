@@ -74,8 +74,8 @@ FlatLook FlatLookOf(const Screenshot& shot, const RECT& menu, const FlatMenuColo
 class FourWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(WaitUntil(
-            [&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); }));
+        main = WaitForMainWindow(program);
+        ASSERT_NE(main, nullptr);
         // The main window's list is white where the dialogs show their picture.
         ASSERT_TRUE(WaitForPixel(main, 50, 60, true)) << "the main window was never drawn";
     }

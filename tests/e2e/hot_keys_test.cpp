@@ -31,9 +31,8 @@ class HotKeysTest : public ::testing::Test {
         WriteTextFile(folder_.File("DATA\\BASE.INI"), ListFile(combinations));
         SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", log_.wstring().c_str());
         program_.emplace(folder_);
-        ASSERT_TRUE(WaitUntil([&] {
-            return (main_ = FindProgramWindow(program_->ProcessId(), L"ZORIZED3")) != nullptr;
-        })) << "the main window never appeared";
+        main_ = WaitForMainWindow(*program_);
+        ASSERT_NE(main_, nullptr) << "the main window never appeared";
     }
     void EnterBackground() {
         SendMessageW(main_, kBackgroundMessage, 0, 0);

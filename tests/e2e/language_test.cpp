@@ -121,10 +121,8 @@ TEST(Language, TheLanguageChosenInTheOptionsShowsAtStart) {
     StoreLanguage(folder, L"Russian.TXT");
     RunningProgram program(folder);
 
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3"));
-    })) << "the main window never appeared";
+    HWND main = WaitForMainWindow(program);
+    ASSERT_NE(main, nullptr) << "the main window never appeared";
     const auto texts = ChildTexts(main);
     for (const wchar_t* caption :
          {L"Создать", L"Удалить", L"Изменить", L"Настройки", L"О программе", L"Свернуть"}) {
@@ -162,9 +160,8 @@ TEST(Language, AMissingLanguageFileIsReportedAndTheBuiltInLanguageTakesOver) {
     ASSERT_NE(ok, nullptr);
     SendMessageW(ok, BM_CLICK, 0, 0);
 
-    HWND main = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); }));
+    HWND main = WaitForMainWindow(program);
+    ASSERT_NE(main, nullptr);
     EXPECT_TRUE(Contains(ChildTexts(main), L"Create"));
     EXPECT_EQ(StoredLanguage(folder), L"STANDART LANGUAGE");
     Close(program, main);

@@ -1,5 +1,7 @@
 // The options dialog of the real program, used from the keyboard: "Run at Startup" writes the
 // logon autorun value when Ok is pressed and removes it again.
+#include "windows/options_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,7 +11,6 @@
 #include "program_driver.h"
 #include "window_search.h"
 #include "windows/main_window.h"
-#include "windows/options_dialog.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -29,8 +30,8 @@ class OptionsDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Quorvel");
-        ASSERT_TRUE(WaitUntil(
-            [&] { return (main_ = FindProgramWindow(program_.ProcessId(), L"ZORIZED3")); }));
+        main_ = WaitForMainWindow(program_);
+        ASSERT_NE(main_, nullptr);
     }
     void TearDown() override { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Quorvel"); }
 

@@ -115,4 +115,10 @@ HWND FindProgramWindow(DWORD processId, const std::wstring& caption) {
     return search.found;
 }
 
+HWND WaitForMainWindow(const RunningProgram& program) {
+    HWND main = nullptr;
+    WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); });
+    return main;
+}
+
 }  // namespace quorvel::e2e

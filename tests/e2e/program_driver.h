@@ -58,4 +58,8 @@ bool WaitUntil(const std::function<bool()>& condition,
 // A visible top-level window of the process with this caption, or null.
 HWND FindProgramWindow(DWORD processId, const std::wstring& caption);
 
+// The program's main window once it is shown (found by its caption), or null when it did not
+// appear in time.
+HWND WaitForMainWindow(const RunningProgram& program);
+
 }  // namespace quorvel::e2e

@@ -58,12 +58,6 @@ void SaveScreenshot(const std::string& name) {
         WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
 }
 
-HWND WaitForMain(const RunningProgram& program) {
-    HWND main = nullptr;
-    WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); });
-    return main;
-}
-
 // Waits until the window's centre is drawn (not the black of the empty screen).
 bool WaitForPaint(HWND window) {
     return WaitUntil([&] {
@@ -83,7 +77,7 @@ TEST(Skins, EachShippedSkinCutsTheMainWindowsCorners) {
         ProgramFolder folder;
         StoreSkin(folder, skin);
         RunningProgram program(folder);
-        HWND main = WaitForMain(program);
+        HWND main = WaitForMainWindow(program);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitForPaint(main));
         const RECT r = WindowRect(main);
@@ -125,7 +119,7 @@ void PumpFor(std::chrono::milliseconds time) {
 TEST(Skins, DeactivatingTheProgramFogsItsWindowAndActivatingRestoresIt) {
     ProgramFolder folder;
     RunningProgram program(folder);
-    HWND main = WaitForMain(program);
+    HWND main = WaitForMainWindow(program);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForPaint(main));
     SetForegroundWindow(main);
@@ -149,7 +143,7 @@ TEST(Skins, DeactivatingTheProgramFogsItsWindowAndActivatingRestoresIt) {
 TEST(Skins, DraggingThePictureMovesTheWindow) {
     ProgramFolder folder;
     RunningProgram program(folder);
-    HWND main = WaitForMain(program);
+    HWND main = WaitForMainWindow(program);
     ASSERT_NE(main, nullptr);
     HWND picture = PictureOf(main);
     ASSERT_NE(picture, nullptr);
@@ -192,7 +186,7 @@ TEST(Skins, ADamagedSkinIsReportedAndThePlainSkinUsed) {
     SaveScreenshot("skin_damaged_error");
     PostMessageW(error, WM_CLOSE, 0, 0);
 
-    HWND main = WaitForMain(program);
+    HWND main = WaitForMainWindow(program);
     ASSERT_NE(main, nullptr);
     RECT client{};
     GetClientRect(main, &client);

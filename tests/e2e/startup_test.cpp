@@ -61,10 +61,8 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
     ProgramFolder folder;
     RunningProgram program(folder);
 
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3"));
-    })) << "the main window never appeared";
+    HWND main = WaitForMainWindow(program);
+    ASSERT_NE(main, nullptr) << "the main window never appeared";
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     const auto code = program.WaitForExit(10s);
@@ -77,10 +75,8 @@ TEST(Startup, ShowsTheMainWindowAndEndsWithCodeZeroWhenItIsClosed) {
 TEST(Startup, TheTaskBarShowsTheProgramTitleAndIconWhileTheMainWindowShows) {
     ProgramFolder folder;
     RunningProgram program(folder);
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3"));
-    })) << "the main window never appeared";
+    HWND main = WaitForMainWindow(program);
+    ASSERT_NE(main, nullptr) << "the main window never appeared";
     std::vector<HWND> buttons;
     auto oneTitledButton = [&] {
         buttons = TaskBarWindows(program.ProcessId());
@@ -143,9 +139,8 @@ TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunningEvenWhenItIsFrozen) 
                              .command = std::to_string(kFreeze.count())}}));
     SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", log.wstring().c_str());
     RunningProgram first(folder);
-    HWND main = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (main = FindProgramWindow(first.ProcessId(), L"ZORIZED3")); }));
+    HWND main = WaitForMainWindow(first);
+    ASSERT_NE(main, nullptr);
 
     RunningProgram second(folder);
     const auto code = second.WaitForExit(10s);
@@ -182,7 +177,7 @@ TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunningEvenWhenItIsFrozen) 
     // Once the first has ended, a new start is a first instance again.
     first.Kill();
     RunningProgram third(folder);
-    EXPECT_TRUE(WaitUntil([&] { return FindProgramWindow(third.ProcessId(), L"ZORIZED3"); }));
+    EXPECT_NE(WaitForMainWindow(third), nullptr);
 }
 
 }  // namespace
