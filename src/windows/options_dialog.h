@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "lang/language.h"
 #include "lang/language_table.h"
@@ -98,6 +99,8 @@ class TForm3 : public LayoutForm {
     // The skins beside the program, the current one selected.
     void ListSkins();
     std::string Text(LanguageText id) const;
+    // A page's own controls, in Tab order.
+    std::vector<Control*> PageControls(int page) const;
 
     // The dependent enabling: FolderEdit only while C6 is clear, C9 and DriveLeter only
     // while C8 is checked.
