@@ -145,9 +145,10 @@ void Appearance::Redraw(Window& window) {
 }
 
 void Appearance::BeforeShow(Window& window) {
-    // The options dialog takes the main window's outline as the main window has it now.
-    const Bitmap& outline = &window == &windows_[kOptions] ? windows_[kMain].image->Image() : skin_;
-    window.form->Window().SetRegion(WindowShapeOf(outline));
+    // Every dialog is cut from the skin itself. (The main window's picture carries its
+    // title, whose dark letters match the key colour: cut from it, the options dialog had
+    // see-through holes where the title lies.)
+    window.form->Window().SetRegion(WindowShapeOf(skin_));
     Redraw(window);
 }
 
