@@ -34,6 +34,23 @@ UniqueFile CreateTemporaryBeside(const std::wstring& target, std::wstring& name)
     return UniqueFile();
 }
 
+// Renames `from` over `to`. A reader that has the file open for a moment (a virus scanner,
+// an editor, another program reading the options) makes the rename fail with a sharing
+// violation: it is tried again for a short while before the save counts as failed.
+bool MoveOver(const std::wstring& from, const std::wstring& to) {
+    constexpr int kTries = 10;
+    constexpr DWORD kPause = 25;  // milliseconds: at most a quarter second in all
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(from.c_str(), to.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = ::GetLastError();
+        if (attempt == kTries || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED))
+            return false;
+        ::Sleep(kPause);
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
@@ -67,10 +84,7 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, std::string_v
     file.Reset();
     // The rename is the only step that touches the old file, and it either happens whole
     // or not at all.
-    if (written && ::MoveFileExW(temporary.c_str(), target.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
+    if (written && MoveOver(temporary, target)) return true;
     ::DeleteFileW(temporary.c_str());
     return false;
 }

@@ -67,9 +67,11 @@ TEST(AboutBox, OpensOverTheDraggedMainWindowAndFogsWhileInactiveOnEachSkin) {
         EXPECT_TRUE(Placed(about, moved)) << "not over the main window";
         HWND label = FindWindowExW(about, nullptr, L"QuorvelLabel", nullptr);
         ASSERT_NE(label, nullptr);
-        const RECT line = WindowRect(label);
-        EXPECT_LT(line.right - line.left, LayoutOf(kForm4Layout, "XPLabel1").bounds.width)
-            << "the name line is not sized to its text";
+        // Sized as it is first painted.
+        EXPECT_TRUE(WaitUntil([&] {
+            const RECT line = WindowRect(label);
+            return line.right - line.left < LayoutOf(kForm4Layout, "XPLabel1").bounds.width;
+        })) << "the name line is not sized to its text";
         SaveScreenshot("about-" + std::string(name.begin(), name.end()));
 
         if (name == L"Blue") {

@@ -76,16 +76,17 @@ class EditorFlowTest : public ::testing::Test {
     // Clicks a control and waits until it has the keyboard focus.
     void FocusByClick(HWND control) {
         ClickCentre(control);
-        ASSERT_TRUE(WaitUntil([&] { return Focus() == control; }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return Focus() == control; }));
     }
     // Clicks into the hot-key control and presses the combination there.
     void EnterHotKey(WORD key, std::initializer_list<WORD> modifiers) {
         HWND hotKey = EditorControl("HotKey");
         FocusByClick(hotKey);
         Press(key, modifiers);
-        ASSERT_TRUE(WaitUntil(
-            [&] { return LOBYTE(WORD(SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0))) == key; }, 3s))
-            << "the control holds " << SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] {
+            return LOBYTE(WORD(SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0))) == key;
+        })) << "the control holds "
+            << SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0);
     }
     // Moves the focus on to the action list with Tab and picks the action `expected`, as a
     // user does: typing its first letter again moves on to the next action with that letter.
@@ -122,7 +123,7 @@ class EditorFlowTest : public ::testing::Test {
         HWND button = GetDlgItem(box, id);
         ASSERT_NE(button, nullptr);
         ClickCentre(button);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }));
     }
     std::wstring Selected() {
         const LRESULT index = SendMessageW(list_, LB_GETCURSEL, 0, 0);
@@ -191,10 +192,10 @@ TEST_F(EditorFlowTest, UpdateChangesTheActionAndTheComment) {
     OpenEditor("Button3");
     ClickCentre(EditorControl("Speed2"));
     HWND comment = EditorControl("Comment");
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }));
     FocusByClick(comment);
     for (char c : std::string("NOTE")) Press(WORD(c));
-    ASSERT_TRUE(WaitUntil([&] { return TextOf(comment) == L"note"; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(comment) == L"note"; }));
     // Tab moves on from the comment to the action list.
     PickAction('P', L"Plain action");
     ClickCentre(EditorControl("Button1"));          // Next
@@ -218,7 +219,7 @@ TEST_F(EditorFlowTest, DeleteAsksAndOnlyYesDeletesAndClosesTheGap) {
     POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(list_, &centre);
     ClickAt(centre);
-    ASSERT_TRUE(WaitUntil([&] { return Selected() == L"Ctrl+Alt+B"; }, 3s))
+    ASSERT_TRUE(WaitUntil([&] { return Selected() == L"Ctrl+Alt+B"; }))
         << "selected: " << SendMessageW(list_, LB_GETCURSEL, 0, 0) << " item " << item.left << ","
         << item.top << "," << item.right << "," << item.bottom;
 
@@ -226,16 +227,16 @@ TEST_F(EditorFlowTest, DeleteAsksAndOnlyYesDeletesAndClosesTheGap) {
     ClickBoxButton(WaitForBox(L"Warning"), IDCANCEL);
     EXPECT_EQ(Stored("Base", "Index"), "3");
     // The main window takes clicks again only once the box has ended.
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_); }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main_); }));
 
     ClickCentre(ControlAt(main_, LayoutOf(kForm1Layout, "Button2")));
     ClickBoxButton(WaitForBox(L"Warning"), IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return Stored("Base", "Index") == "2"; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return Stored("Base", "Index") == "2"; }));
     EXPECT_EQ(Stored("HOT1", "HotKey"), "Ctrl+Alt+A");
     EXPECT_EQ(Stored("HOT2", "HotKey"), "Ctrl+Alt+C");
     EXPECT_EQ(Stored("HOT2", "Command"), "cmd3");
     EXPECT_EQ(Stored("HOT3", "HotKey"), "n/a");
-    EXPECT_TRUE(WaitUntil([&] { return Selected() == L"Ctrl+Alt+C"; }, 3s));
+    EXPECT_TRUE(WaitUntil([&] { return Selected() == L"Ctrl+Alt+C"; }));
 }
 
 TEST_F(EditorFlowTest, CancelInTheModulesSettingsClosesTheEditorWithNothingSaved) {
@@ -263,7 +264,7 @@ TEST_F(EditorFlowTest, TheEditorOnEachSkinWithTheCommentHiddenAndShown) {
         FocusByClick(EditorControl("HotKey"));  // the editor is up and takes input
         SaveScreenshot("editor_" + name + "_comment_hidden");
         ClickCentre(EditorControl("Speed2"));
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(comment); }));
         SaveScreenshot("editor_" + name + "_comment_shown");
         Press(VK_ESCAPE);
         WaitForEditorClosed();

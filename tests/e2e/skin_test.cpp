@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "hot_key_driver.h"
 #include "program_driver.h"
 #include "screen_capture.h"
 
@@ -49,13 +50,6 @@ std::size_t Differences(const std::vector<COLORREF>& a, const std::vector<COLORR
     std::size_t count = 0;
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) count += a[i] != b[i];
     return count;
-}
-
-void SaveScreenshot(const std::string& name) {
-    std::this_thread::sleep_for(300ms);
-    std::filesystem::create_directories(QUORVEL_ARTIFACTS_DIR);
-    EXPECT_TRUE(
-        WritePng(std::filesystem::path(QUORVEL_ARTIFACTS_DIR) / (name + ".png"), CaptureScreen()));
 }
 
 // Waits until the window's centre is drawn (not the black of the empty screen).
@@ -133,7 +127,9 @@ TEST(Skins, DeactivatingTheProgramFogsItsWindowAndActivatingRestoresIt) {
         << "the window was not fogged";
     SaveScreenshot("skin_fogged");
 
-    SetForegroundWindow(main);
+    // A click on the picture brings it back, as a user would.
+    const RECT r = WindowRect(main);
+    ClickAt({(r.left + r.right) / 2, r.top + 8});
     EXPECT_TRUE(WaitUntil([&] { return Differences(Shown(main), clear) < 50; }))
         << "the window was not restored";
     PostMessageW(main, WM_CLOSE, 0, 0);
