@@ -39,6 +39,7 @@ struct Program::Heart {
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
                      program.form1_.Window(), *program.form1_.Tray,
+                     program.toolkit_.CreateTimer(HeldKeyWatch::kSampleMilliseconds),
                      {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }}),
           appearance(program.form1_, program.form2_, program.form3_, program.form4_, services.files,
                      options, program.toolkit_.Dialogs(), services.text, programFolder),
