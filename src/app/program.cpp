@@ -42,6 +42,7 @@ struct Program::Heart {
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
                      program.form1_.Window(), *program.form1_.Tray,
+                     program.toolkit_.CreateTimer(HeldKeyWatch::kSampleMilliseconds),
                      {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); },
                       .startDiscWatch = [this] { discWatch.SetDiscWatch(true); },
                       .stopDiscWatch = [this] { discWatch.SetDiscWatch(false); }}),

@@ -1,9 +1,12 @@
 #include "hotkeys/combination_store.h"
 
+#include <algorithm>
 #include <cctype>
 
+#include "base/error.h"
 #include "base/text_compare.h"
 #include "hotkeys/shortcut_text.h"
+#include "hotkeys/unavailable_keys.h"
 #include "settings/value_text.h"
 
 namespace quorvel {
@@ -106,7 +109,11 @@ void CombinationStore::WriteValue(int number, std::string_view key, std::string_
 }
 
 int CombinationStore::StoredCount() {
-    return ParseInteger(profile_.ReadIniValue(kBaseSection, kIndexKey, listFile_));
+    const std::string text = profile_.ReadIniValue(kBaseSection, kIndexKey, listFile_);
+    const int count = ParseInteger(text);
+    if (count > kLastCombinationNumber)
+        throw Error("'" + text + "' is not a valid number of combinations");
+    return count;
 }
 
 void CombinationStore::TransferRecord(std::string_view mode) {
@@ -157,7 +164,30 @@ void CombinationStore::TransferRecord(std::string_view mode) {
 void CombinationStore::LoadList() {
     list_.Clear();
     const int count = StoredCount();
-    for (int n = 1; n <= count; ++n) list_.Add(ReadValue(n, "HotKey"));
+    for (int n = 1; n <= count; ++n) {
+        const std::string hotKey = ReadValue(n, "HotKey");
+        list_.Add(IsUnavailable(hotKey) ? hotKey + std::string(kUnavailableMark) : hotKey);
+    }
+}
+
+void CombinationStore::ReloadList() {
+    const int selected = list_.ItemIndex();
+    EnsureListFile();
+    LoadList();
+    if (list_.Count() > 0) SelectEntry(selected < 0 ? 0 : selected);
+}
+
+bool CombinationStore::IsUnavailable(std::string_view hotKey) const {
+    return std::find(unavailable_.begin(), unavailable_.end(), hotKey) != unavailable_.end();
+}
+
+std::string CombinationStore::EntryHotKey(int index) const {
+    std::string text = list_.Item(index);
+    const std::size_t bare = text.size() - std::min(text.size(), kUnavailableMark.size());
+    if (text.compare(bare, std::string::npos, kUnavailableMark) == 0 &&
+        IsUnavailable(std::string_view(text).substr(0, bare)))
+        text.resize(bare);
+    return text;
 }
 
 void CombinationStore::New() {
@@ -189,7 +219,7 @@ void CombinationStore::Delete() {
 }
 
 int CombinationStore::SelectedRecordNumber() {
-    const std::string text = list_.Item(list_.ItemIndex());
+    const std::string text = EntryHotKey(list_.ItemIndex());
     int result = 0;
     const int entries = list_.Count();
     for (int n = 1; n <= entries; ++n)
@@ -205,7 +235,7 @@ void CombinationStore::SelectEntry(int index) {
 
 void CombinationStore::SelectHotKey(const std::string& hotKey) {
     for (int i = 0; i < list_.Count(); ++i) {
-        if (EqualNoCase(list_.Item(i), hotKey)) {
+        if (EqualNoCase(EntryHotKey(i), hotKey)) {
             SelectEntry(i);
             return;
         }
@@ -228,8 +258,13 @@ void CombinationStore::RefreshHint() {
     const int n = SelectedRecordNumber();
     // An entry no section matches has nothing to tell.
     if (n == 0) return;
-    std::string hint = ReadValue(n, "HotKey") + " - " +
-                       host_.ResolveAction(ReadValue(n, "Plugin"), ResolveMode::kName);
+    const std::string hotKey = ReadValue(n, "HotKey");
+    std::string hint =
+        hotKey + " - " + host_.ResolveAction(ReadValue(n, "Plugin"), ResolveMode::kName);
+    if (IsUnavailable(hotKey)) {
+        hint += '\r';
+        hint += kUnavailableHint;
+    }
     if (!ParseBoolean(ReadValue(n, "Checked"))) {
         hint += '\r';
         hint += text_(LanguageText::kMsgHint1);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lang/language_table.h"
 #include "modules/module_host.h"
@@ -63,7 +64,15 @@ class CombinationStore {
     // "SETTING", "FORM", "SAVE" or "LOAD"; any other mode does nothing.
     void TransferRecord(std::string_view mode);
 
+    // Lists every stored combination; an entry whose combination could not be registered
+    // carries the unavailable mark.
     void LoadList();
+    // The list again after background mode, keeping the selected entry; a missing file is
+    // made again as at start.
+    void ReloadList();
+    // The hot-key texts the last registration could not take; the list shows them from its
+    // next load on.
+    void MarkUnavailable(std::vector<std::string> hotKeys) { unavailable_ = std::move(hotKeys); }
     void New();
     void ReSave();
     void Delete();
@@ -79,7 +88,9 @@ class CombinationStore {
 
     // A value of section "HOT"n as stored.
     std::string ReadValue(int number, std::string_view key);
-    // The stored count, raising the conversion error when it is not an integer.
+    // The stored count, raising the conversion error when it is not an integer, and an error
+    // naming it when it is beyond the last combination number (a damaged file: reading that
+    // many entries one by one would keep start-up busy for minutes).
     int StoredCount();
 
     TSetting Setting;
@@ -91,6 +102,9 @@ class CombinationStore {
   private:
     void WriteValue(int number, std::string_view key, std::string_view value);
     void RefreshHint();
+    bool IsUnavailable(std::string_view hotKey) const;
+    // The hot-key text an entry stands for, without its mark.
+    std::string EntryHotKey(int index) const;
 
     Profile& profile_;
     FileSystem& files_;
@@ -101,7 +115,12 @@ class CombinationStore {
     std::string listFile_;
     ListBox& list_;
     CombinationFields editor_;
+    std::vector<std::string> unavailable_;
 };
+
+// The last combination number. Lists are made by hand, one combination at a time: none
+// comes near it, and a list this long still loads in well under two seconds.
+constexpr int kLastCombinationNumber = 9999;
 
 // The section of combination n.
 std::string CombinationSection(int number);

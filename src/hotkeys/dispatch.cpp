@@ -1,5 +1,6 @@
 #include "hotkeys/dispatch.h"
 
+#include "hotkeys/unavailable_keys.h"
 #include "settings/value_text.h"
 
 namespace quorvel {
@@ -15,7 +16,8 @@ HotKeySplit ShortCutToModifiers(Shortcut value) {
 HotKeyDispatcher::HotKeyDispatcher(CombinationStore& store, const Options& options,
                                    KeyNames& keyNames, SystemHotKeys& hotKeys, FocusKeeper& focus,
                                    MessageDialogs& dialogs, ModuleHost& host, TextLookup text,
-                                   Form& mainWindow, TrayIcon& tray, Hooks hooks)
+                                   Form& mainWindow, TrayIcon& tray,
+                                   std::unique_ptr<Timer> heldKeyTimer, Hooks hooks)
     : store_(store),
       options_(options),
       keyNames_(keyNames),
@@ -26,45 +28,75 @@ HotKeyDispatcher::HotKeyDispatcher(CombinationStore& store, const Options& optio
       text_(std::move(text)),
       mainWindow_(mainWindow),
       tray_(tray),
+      heldKey_(hotKeys, std::move(heldKeyTimer)),
       hooks_(std::move(hooks)) {}
 
 void HotKeyDispatcher::RegisterAllCombinations() {
-    const int count = store_.StoredCount();
-    for (int n = 1; n <= count; ++n) {
-        if (!ParseBoolean(store_.ReadValue(n, "Checked"))) continue;
-        const auto split =
-            ShortCutToModifiers(TextToShortCut(store_.ReadValue(n, "HotKey"), keyNames_));
-        // A key another program holds simply does not fire.
-        hotKeys_.Register(n, split.modifiers, split.virtualKey);
+    // Registering twice would fail for every identifier still held from the last time.
+    UnregisterAllCombinations();
+    std::vector<std::string> unavailable;
+    try {
+        const int count = store_.StoredCount();
+        for (int n = 1; n <= count; ++n) {
+            if (!ParseBoolean(store_.ReadValue(n, "Checked"))) continue;
+            const std::string text = store_.ReadValue(n, "HotKey");
+            const auto split = ShortCutToModifiers(TextToShortCut(text, keyNames_));
+            // A key another program holds does not fire; it is named, not kept quiet.
+            if (hotKeys_.Register(n, split.modifiers | kModNoRepeat, split.virtualKey))
+                registered_[n] = split;
+            else
+                unavailable.push_back(text);
+        }
+    } catch (...) {
+        UnregisterAllCombinations();
+        throw;
     }
+    unavailable_ = std::move(unavailable);
+    store_.MarkUnavailable(unavailable_);
 }
 
 void HotKeyDispatcher::UnregisterAllCombinations() {
-    const int count = store_.StoredCount();
-    for (int n = 1; n <= count; ++n)
-        if (ParseBoolean(store_.ReadValue(n, "Checked"))) hotKeys_.Unregister(n);
+    for (const auto& [n, keys] : registered_) hotKeys_.Unregister(n);
+    registered_.clear();
 }
 
 void HotKeyDispatcher::OnFonMode() {
     if (hooks_.activateKeyboardLayout) hooks_.activateKeyboardLayout();
+    // A list that cannot be read leaves the program shown, with nothing registered.
     RegisterAllCombinations();
     // Hidden, the main window has no task-bar button; the tray icon stands for it.
     mainWindow_.Hide();
     tray_.SetActive(true);
     tray_.SetImageIndex(0);
+    TellUnavailable();
     if (hooks_.startDiscWatch && options_.Read(option::kDiskInDrive)) hooks_.startDiscWatch();
 }
 
+void HotKeyDispatcher::TellUnavailable() {
+    if (unavailable_.empty()) return;
+    tray_.ShowBalloon(kUnavailableTitle, UnavailableBalloonText(unavailable_));
+}
+
 void HotKeyDispatcher::OffFonMode() {
+    // Nothing before the window is back reads a file: the way back cannot fail.
     UnregisterAllCombinations();
     tray_.SetActive(false);
     if (hooks_.stopDiscWatch) hooks_.stopDiscWatch();
     tray_.SetImageIndex(0);
     mainWindow_.Show();
     mainWindow_.BringToFront();
+    // The list may have been edited by hand meanwhile; a fault in it is reported now, once,
+    // over the shown window.
+    store_.ReloadList();
 }
 
 void HotKeyDispatcher::OnHotKey(int id) {
+    if (id != kCancelHotKeyId) {
+        // A held combination fires once: neither runs twice nor confirms its own request.
+        if (heldKey_.Repeats(id)) return;
+        if (const auto keys = registered_.find(id); keys != registered_.end())
+            heldKey_.Pressed(id, keys->second.virtualKey);
+    }
     if (pending_) {
         // A press while the request shows answers it: Esc cancels, any combination runs.
         hotKeys_.Unregister(kCancelHotKeyId);
@@ -93,7 +125,7 @@ void HotKeyDispatcher::OnHotKey(int id) {
         dialogs_.Beep();
         pending_ = true;
         pressedDuringRequest_.reset();
-        hotKeys_.Register(kCancelHotKeyId, 0, kEscapeKey);
+        hotKeys_.Register(kCancelHotKeyId, kModNoRepeat, kEscapeKey);
         const ModalResult answer = dialogs_.Show(
             {.type = DialogType::kWarning,
              .text = text_(LanguageText::kMsgExecuteHotkey) + '\r' + store_.ReadValue(id, "HotKey"),

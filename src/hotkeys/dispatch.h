@@ -2,10 +2,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/window_messages.h"
 #include "hotkeys/combination_store.h"
+#include "hotkeys/held_key_watch.h"
 #include "hotkeys/shortcut_text.h"
 #include "platform/form.h"
 #include "platform/system_hot_keys.h"
@@ -26,7 +31,9 @@ struct HotKeySplit {
 HotKeySplit ShortCutToModifiers(Shortcut value);
 
 // Background mode and the system-wide hot keys of the stored combinations: registering
-// them, and deciding on each press whether its action runs.
+// them, and deciding on each press whether its action runs. What was registered is
+// remembered, so leaving background mode releases exactly that without reading the list
+// file, whatever a hand edit did to it meanwhile.
 class HotKeyDispatcher {
   public:
     struct Hooks {
@@ -39,10 +46,16 @@ class HotKeyDispatcher {
     HotKeyDispatcher(CombinationStore& store, const Options& options, KeyNames& keyNames,
                      SystemHotKeys& hotKeys, FocusKeeper& focus, MessageDialogs& dialogs,
                      ModuleHost& host, TextLookup text, Form& mainWindow, TrayIcon& tray,
-                     Hooks hooks);
+                     std::unique_ptr<Timer> heldKeyTimer, Hooks hooks);
 
+    // Registers every enabled combination, after releasing what an earlier call registered.
+    // A list that cannot be read releases whatever was registered before the fault and
+    // raises it.
     void RegisterAllCombinations();
     void UnregisterAllCombinations();
+    // The hot-key texts of the combinations the last registration could not take (another
+    // program or the system holds them).
+    const std::vector<std::string>& Unavailable() const { return unavailable_; }
     void OnFonMode();
     void OffFonMode();
 
@@ -60,6 +73,7 @@ class HotKeyDispatcher {
     void EndRequest();
     void RememberFocus();
     void RestoreFocus();
+    void TellUnavailable();
 
     CombinationStore& store_;
     const Options& options_;
@@ -71,7 +85,11 @@ class HotKeyDispatcher {
     TextLookup text_;
     Form& mainWindow_;
     TrayIcon& tray_;
+    HeldKeyWatch heldKey_;
     Hooks hooks_;
+
+    std::map<int, HotKeySplit> registered_;
+    std::vector<std::string> unavailable_;
 
     bool pending_ = false;
     // A combination pressed while the request showed; it runs once the request is gone.

@@ -8,6 +8,9 @@ namespace quorvel {
 constexpr unsigned kModAlt = 1;
 constexpr unsigned kModControl = 2;
 constexpr unsigned kModShift = 4;
+constexpr unsigned kModWin = 8;
+// A held key fires once, not at the keyboard's repeat rate.
+constexpr unsigned kModNoRepeat = 0x4000;
 
 // System-wide hot keys registered on the main window; a press arrives there as the
 // hot-key message with the identifier.
@@ -18,6 +21,8 @@ class SystemHotKeys {
     // taken); the caller decides whether that matters.
     virtual bool Register(int id, unsigned modifiers, unsigned virtualKey) = 0;
     virtual bool Unregister(int id) = 0;
+    // Whether the key is down at this moment.
+    virtual bool KeyDown(unsigned virtualKey) = 0;
 };
 
 // Moving the keyboard focus back to where it was before the program asked a question.

@@ -27,6 +27,9 @@ class TrayIcon {
     virtual void SetAnimated(bool animated) = 0;
     virtual std::string Hint() const = 0;
     virtual void SetHint(const std::string& hint) = 0;
+    // A notice in a balloon at the icon, not a question: it asks for nothing and goes by
+    // itself. Shown only while the icon is active.
+    virtual void ShowBalloon(const std::string& title, const std::string& text) = 0;
     // Opened at the pointer when the right button is released over the icon (no click
     // is reported then).
     virtual void SetPopupMenu(PopupMenu* menu) = 0;

@@ -10,6 +10,10 @@ bool Win32SystemHotKeys::Unregister(int id) {
     return UnregisterHotKey(window_, id) != FALSE;
 }
 
+bool Win32SystemHotKeys::KeyDown(unsigned virtualKey) {
+    return (GetAsyncKeyState(int(virtualKey)) & 0x8000) != 0;
+}
+
 std::uint32_t Win32FocusKeeper::ForegroundThread() {
     HWND foreground = GetForegroundWindow();
     return foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "win32/windows_api.h"
-
 #include "platform/system_hot_keys.h"
+#include "win32/windows_api.h"
 
 namespace quorvel::win32 {
 
@@ -11,6 +10,7 @@ class Win32SystemHotKeys : public SystemHotKeys {
     explicit Win32SystemHotKeys(HWND window) : window_(window) {}
     bool Register(int id, unsigned modifiers, unsigned virtualKey) override;
     bool Unregister(int id) override;
+    bool KeyDown(unsigned virtualKey) override;
 
   private:
     HWND window_;

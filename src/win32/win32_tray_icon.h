@@ -38,6 +38,7 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
     void SetAnimated(bool animated) override;
     std::string Hint() const override { return hint_; }
     void SetHint(const std::string& hint) override;
+    void ShowBalloon(const std::string& title, const std::string& text) override;
     void SetPopupMenu(PopupMenu* menu) override { menu_ = menu; }
     void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
     void SetOnDoubleClick(std::function<void()> handler) override {

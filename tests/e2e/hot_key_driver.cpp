@@ -24,6 +24,14 @@ void WriteTextFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+void SendKey(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
 void Press(WORD key, std::initializer_list<WORD> modifiers) {
     std::vector<INPUT> inputs;
     auto add = [&](WORD vk, bool up) {

@@ -28,6 +28,10 @@ void WriteTextFile(const std::filesystem::path& path, const std::string& text);
 // every modifier is released first.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
 
+// One key event, as the keyboard sends it: a key held down sends its down event again and
+// again until it is let go.
+void SendKey(WORD key, bool up);
+
 // A left click of the real mouse at a screen position, or at the centre of a window.
 void ClickAt(POINT screen);
 void ClickCentre(HWND window);

@@ -2,6 +2,7 @@
 // mode; the recording plug-in logs every Execute it gets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -10,6 +11,8 @@
 
 #include "hot_key_driver.h"
 #include "program_driver.h"
+#include "window_search.h"
+#include "windows/main_window.h"
 
 namespace quorvel::e2e {
 namespace {
@@ -323,6 +326,51 @@ TEST_F(HotKeysTest, EscPressedTwiceQuicklyEndsTheRequestQuietly) {
     Press(VK_ESCAPE);
     EXPECT_TRUE(WaitForNoBox(L"Warning"));
     EXPECT_TRUE(ExecutesAfter(0).empty());
+}
+
+TEST_F(HotKeysTest, AHeldCombinationAsksOnceAndRunsOnlyAtARealSecondPress) {
+    Start({{"Ctrl+Alt+Q", true, true}});
+    EnterBackground();
+    // Held for a second: the keyboard sends the key's down event at its repeat rate.
+    SendKey(VK_CONTROL, false);
+    SendKey(VK_MENU, false);
+    for (int i = 0; i < 30; ++i) {
+        SendKey('Q', false);
+        std::this_thread::sleep_for(33ms);
+    }
+    HWND box = WaitForWarning();
+    ASSERT_NE(box, nullptr) << "no confirmation request";
+    for (WORD key : {WORD('Q'), WORD(VK_MENU), WORD(VK_CONTROL)}) SendKey(key, true);
+    EXPECT_TRUE(ExecutesAfter(0).empty()) << "the held key confirmed its own request";
+    EXPECT_TRUE(IsWindowVisible(box));
+
+    Press('Q', {VK_CONTROL, VK_MENU});
+    EXPECT_EQ(ExecutesAfter(1), std::vector<std::string>{Run(1, "Ctrl+Alt+Q")});
+    EXPECT_TRUE(WaitForNoBox(L"Warning"));
+}
+
+TEST_F(HotKeysTest, ACombinationHeldElsewhereIsNamedAndMarkedUntilItCanBeRegistered) {
+    Start({{"Ctrl+Alt+Q"}, {"Ctrl+Alt+F9"}});
+    HWND list = ControlAt(main_, LayoutOf(kForm1Layout, "List"));
+    // This test program is the other program that holds the combination.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, VK_F9));
+    EnterBackground();
+    const std::wstring named =
+        L"Not available: Ctrl+Alt+F9 \u2014 used by Windows or another program";
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto texts = VisibleTooltipTexts();
+        return std::find(texts.begin(), texts.end(), named) != texts.end();
+    })) << "no balloon names the combination";
+    EXPECT_TRUE(FindProgramWindow(program_->ProcessId(), L"Error") == nullptr);
+    SendMessageW(main_, kBackgroundMessage, 1, 0);
+    EXPECT_EQ(ListEntries(list), (std::vector<std::wstring>{L"Ctrl+Alt+F9 (!)", L"Ctrl+Alt+Q"}));
+
+    UnregisterHotKey(nullptr, 0x7001);
+    EnterBackground();
+    Press(VK_F9, {VK_CONTROL, VK_MENU});
+    EXPECT_EQ(ExecutesAfter(1), std::vector<std::string>{Run(2, "Ctrl+Alt+F9")});
+    SendMessageW(main_, kBackgroundMessage, 1, 0);
+    EXPECT_EQ(ListEntries(list), (std::vector<std::wstring>{L"Ctrl+Alt+F9", L"Ctrl+Alt+Q"}));
 }
 
 // Polls like WaitUntil while this thread's windows keep answering: the program attaches

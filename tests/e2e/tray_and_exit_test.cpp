@@ -17,6 +17,7 @@ namespace quorvel::e2e {
 namespace {
 
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 constexpr UINT kBackgroundMessage = 0x486;
 // What the shell sends the program's tray icon window about the mouse on the icon.
@@ -154,6 +155,52 @@ TEST_F(TrayAndExitTest, TrayClicksFollowFastOpenAndTheQuestionAboutLeaving) {
     SendMessageW(box, WM_COMMAND, IDYES, 0);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s));
     EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, 'J'));
+}
+
+// Hand edits of the list made in background mode: the click brings the window back all the
+// same, frees every key that was taken, and a fault of the file is reported once.
+TEST_F(TrayAndExitTest, TheTrayClickShowsTheWindowWhateverBecameOfTheListFile) {
+    folder_.SetOption(L"MESSAGE", L"DISABLE_FONE_MODES", L"0");
+    const fs::path list = folder_.File("DATA\\BASE.INI");
+    const std::string good = ListFile({{"Ctrl+Alt+J"}, {"Ctrl+Alt+K"}});
+    WriteTextFile(list, good);
+    Start();
+    struct Case {
+        const char* name;
+        std::function<void()> spoil;
+        bool reported;
+    };
+    const Case cases[] = {
+        {"deleted", [&] { fs::remove(list); }, false},
+        {"count broken", [&] { WriteTextFile(list, "[Base]\r\nIndex=lots\r\n"); }, true},
+        {"Checked spoiled",
+         [&] {
+             std::string spoiled = good;
+             spoiled.replace(spoiled.find("Checked=-1"), 10, "Checked=maybe");
+             WriteTextFile(list, spoiled);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        WriteTextFile(list, good);
+        EnterBackground();
+        ASSERT_FALSE(CanRegister(MOD_CONTROL | MOD_ALT, 'K')) << c.name;
+        c.spoil();
+        Click();
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 5s))
+            << c.name << ": the window did not come back";
+        EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, 'J')) << c.name;
+        EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, 'K')) << c.name;
+        if (c.reported) {
+            HWND box = WaitForBox(L"Error");
+            ASSERT_NE(box, nullptr) << c.name << ": not reported";
+            SendMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        Settle();
+        EXPECT_EQ(FindProgramWindow(program_->ProcessId(), L"Error"), nullptr)
+            << c.name << ": reported more than once";
+        EXPECT_TRUE(program_->Running());
+    }
 }
 
 TEST_F(TrayAndExitTest, TheMinimiseButtonHidesAndExitFromTheTrayMenuAsksFirst) {

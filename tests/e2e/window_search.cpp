@@ -106,6 +106,26 @@ HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className, const w
     return nullptr;
 }
 
+std::vector<std::wstring> VisibleTooltipTexts() {
+    std::vector<std::wstring> texts;
+    for (HWND found = nullptr;
+         (found = FindWindowExW(nullptr, found, L"tooltips_class32", nullptr));)
+        if (IsWindowVisible(found)) texts.push_back(TextOf(found));
+    return texts;
+}
+
+std::vector<std::wstring> ListEntries(HWND list) {
+    std::vector<std::wstring> entries;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0) < 256)
+            SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
 std::vector<HWND> TaskBarWindows(DWORD processId) {
     return VisibleWindows(processId, HasTaskBarButton);
 }

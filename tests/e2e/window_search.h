@@ -38,6 +38,13 @@ bool ChooseFromMenu(DWORD processId, const std::function<void()>& open, int n,
 HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className,
                               const wchar_t* title = nullptr);
 
+// The texts of the balloons and tooltips on the screen, of every process: the shell shows a
+// tray icon's balloon in a tooltip window of its own.
+std::vector<std::wstring> VisibleTooltipTexts();
+
+// The entries of a list box, also of another process.
+std::vector<std::wstring> ListEntries(HWND list);
+
 // The process's windows that the task bar and Alt+Tab list: visible top-level windows with
 // no owner that are not tool windows (or are marked as application windows).
 std::vector<HWND> TaskBarWindows(DWORD processId);

@@ -26,7 +26,9 @@ class FakeSystemHotKeys : public SystemHotKeys {
 
     bool Register(int id, unsigned modifiers, unsigned virtualKey) override {
         calls.push_back("register " + std::to_string(id));
-        if (registered.count(id) || heldElsewhere.count({modifiers, virtualKey})) return false;
+        // The system matches keys without the no-repeat flag.
+        if (registered.count(id) || heldElsewhere.count({modifiers & ~kModNoRepeat, virtualKey}))
+            return false;
         registered[id] = {modifiers, virtualKey};
         return true;
     }
@@ -34,6 +36,9 @@ class FakeSystemHotKeys : public SystemHotKeys {
         calls.push_back("unregister " + std::to_string(id));
         return registered.erase(id) > 0;
     }
+    // Keys the user holds down; every other key is up.
+    std::set<unsigned> down;
+    bool KeyDown(unsigned virtualKey) override { return down.count(virtualKey) > 0; }
 };
 
 // A desktop whose foreground window belongs to another program's thread.

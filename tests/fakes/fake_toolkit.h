@@ -169,6 +169,9 @@ class FakeTrayIcon : public TrayIcon {
     void SetAnimated(bool animated) override { animated_ = animated; }
     std::string Hint() const override { return hint_; }
     void SetHint(const std::string& hint) override { hint_ = hint; }
+    void ShowBalloon(const std::string& title, const std::string& text) override {
+        if (active_) balloons.push_back(title + ": " + text);
+    }
     void SetPopupMenu(PopupMenu* menu) override { menu_ = menu; }
     void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
     void SetOnDoubleClick(std::function<void()> handler) override {
@@ -189,6 +192,7 @@ class FakeTrayIcon : public TrayIcon {
 
     PopupMenu* Menu() const { return menu_; }
     const std::vector<Bitmap>& Images() const { return images_; }
+    std::vector<std::string> balloons;  // "title: text", as shown
     const std::vector<Bitmap>& AnimationImages() const { return animation_; }
 
   private:

@@ -36,6 +36,26 @@ TEST_F(CombinationStoreTest, ACountThatIsNoNumberIsReportedAndTheFileLeftAlone) 
     EXPECT_EQ(*files_.File(kList), "[Base]\r\nIndex=two\r\n[HOT1]\r\nHotKey=F5\r\n");
 }
 
+// Each entry is read from the file on its own, so a count no list comes near would keep the
+// program busy for minutes; it is refused like a count that is no number. Background mode
+// then stays off.
+TEST_F(CombinationStoreTest, ACountBeyondTheLastCombinationNumberIsReportedAndListsNothing) {
+    StoreCombination(1, "F5");
+    SetCount(1000000);
+    program_->Run();
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(),
+                ElementsAre("'1000000' is not a valid number of combinations"));
+    EXPECT_EQ(List().Count(), 0);
+    MainWindow().Send(kBackgroundModeMessage, 0, 0);
+    EXPECT_EQ(toolkit_.dialogs.ErrorTexts().size(), 2u);
+    EXPECT_TRUE(MainWindow().Visible());
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+
+    // The last number there can be is still a count.
+    SetCount(kLastCombinationNumber);
+    EXPECT_EQ(Store().StoredCount(), kLastCombinationNumber);
+}
+
 TEST_F(CombinationStoreTest, StartShowsTheEntriesSortedAndSelectsTheFirstWithItsHint) {
     StoreCombination(1, "F5", true, false, "reload");
     StoreCombination(2, "Ctrl+A");

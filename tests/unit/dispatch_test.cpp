@@ -41,9 +41,10 @@ TEST_F(DispatchTest, BackgroundModeRegistersTheEnabledCombinationsAndHidesTheWin
     EXPECT_THAT(hotKeys_->registered, IsEmpty());
     EnterBackground();
     EXPECT_EQ(hotKeys_->registered.size(), 3u);
-    EXPECT_EQ(hotKeys_->registered.at(1), (Keys{kModControl | kModAlt, 'A'}));
-    EXPECT_EQ(hotKeys_->registered.at(2), (Keys{kModShift, 'B'}));
-    EXPECT_EQ(hotKeys_->registered.at(4), (Keys{0, 119}));
+    // Each without repeats: a held combination fires once.
+    EXPECT_EQ(hotKeys_->registered.at(1), (Keys{kModControl | kModAlt | kModNoRepeat, 'A'}));
+    EXPECT_EQ(hotKeys_->registered.at(2), (Keys{kModShift | kModNoRepeat, 'B'}));
+    EXPECT_EQ(hotKeys_->registered.at(4), (Keys{kModNoRepeat, 119}));
     EXPECT_FALSE(MainWindow().Visible());
     EXPECT_TRUE(program_->Form1().Tray->Active());
     EXPECT_EQ(program_->Form1().Tray->ImageIndex(), 0);
@@ -88,7 +89,7 @@ TEST_F(DispatchTest, ConfirmationWithASecondPressRunsOnceAfterTheRequestHasGone)
     bool ranInsideRequest = false;
     toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
         EXPECT_TRUE(hotKeys_->registered.count(kCancelHotKeyId));
-        EXPECT_EQ(hotKeys_->registered.at(kCancelHotKeyId), (Keys{0, 0x1B}));
+        EXPECT_EQ(hotKeys_->registered.at(kCancelHotKeyId), (Keys{kModNoRepeat, 0x1B}));
         Press(2);
         ranInsideRequest = !Executes().empty();
         return ModalResult::kYes;  // ignored: the box was closed
@@ -216,6 +217,114 @@ TEST_F(DispatchTest, TheOfferToGoBackToBackgroundAsksOnlyWhenTheOptionIsOn) {
     SetOption("MESSAGE", "DISABLE_FONE_MODES", false);
     MainWindow().Send(kOfferBackgroundMessage, 0, 0);
     EXPECT_EQ(toolkit_.dialogs.shown.size(), 2u);
+}
+
+TEST_F(DispatchTest, AHeldCombinationFiresOnceAndNeverConfirmsItsOwnRequest) {
+    EnterBackground();
+    // Where the system repeats a held key despite the no-repeat flag.
+    hotKeys_->down = {'B', 119};
+    int repeatsSeenByTheRequest = 0;
+    toolkit_.dialogs.AnswerWith([&](const MessageRequest&) {
+        for (int i = 0; i < 5; ++i) Repeat(2);
+        repeatsSeenByTheRequest = int(Executes().size());
+        EXPECT_TRUE(Dispatcher().ConfirmationPending());
+        hotKeys_->down.erase('B');
+        Press(2);  // let go, then pressed again
+        return ModalResult::kYes;
+    });
+    Press(2);
+    EXPECT_EQ(repeatsSeenByTheRequest, 0);
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B")));
+
+    // Without a question: once per press, however long the key is held.
+    Press(4);
+    Repeat(4);
+    Press(4);  // still held at the watch's sample
+    EXPECT_THAT(Executes(), ElementsAre(ExecuteOf(2, "Shift+B"), ExecuteOf(4, "F8")));
+    hotKeys_->down.clear();
+    Press(4);
+    EXPECT_EQ(Executes().size(), 3u);
+    // A press handled after its key was let go was a whole press; the next one is new.
+    Repeat(4);
+    EXPECT_EQ(Executes().size(), 4u);
+}
+
+// Hand edits made while in background mode: the way back shows the window whatever the
+// file says, releases exactly what was registered and reports a fault once, afterwards.
+TEST_F(DispatchTest, TheWayBackAlwaysShowsTheWindowAndReleasesWhatWasRegistered) {
+    auto leave = [&](int way) {
+        hotKeys_->calls.clear();
+        toolkit_.dialogs.shown.clear();
+        toolkit_.dialogs.Answer(ModalResult::kYes);  // leaving is asked about
+        if (way == 0) toolkit_.TrayIcons().at(0)->Click();
+        if (way == 1) toolkit_.GetMenu("Menu1").Choose("N1");
+        if (way == 2) MainWindow().Send(kBackgroundModeMessage, 1, 0);
+        EXPECT_TRUE(MainWindow().Visible()) << way;
+        EXPECT_FALSE(program_->Form1().Tray->Active());
+        EXPECT_THAT(hotKeys_->registered, IsEmpty());
+        EXPECT_THAT(hotKeys_->calls, ElementsAre("unregister 1", "unregister 2", "unregister 4"));
+    };
+    EnterBackground();
+    profile_.WriteIniValue("Base", "Index", "lots", kList);
+    leave(0);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre("'lots' is not a valid integer value"));
+    EXPECT_EQ(List().Count(), 0);
+
+    SetCount(4);
+    EnterBackground();
+    profile_.WriteIniValue("HOT1", "Checked", "maybe", kList);
+    leave(1);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre("'maybe' is not a valid boolean value"));
+    EXPECT_EQ(List().Count(), 4);
+
+    profile_.WriteIniValue("HOT1", "Checked", "-1", kList);
+    EnterBackground();
+    files_.RemoveFile(kList);
+    leave(2);
+    // Made again, as at start.
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), IsEmpty());
+    EXPECT_EQ(List().Count(), 0);
+    EXPECT_EQ(Count(), 0);
+}
+
+TEST_F(DispatchTest, AListThatBreaksRegistrationHalfWayReleasesItAndStaysShown) {
+    profile_.WriteIniValue("HOT4", "Checked", "maybe", kList);
+    EnterBackground();
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre("'maybe' is not a valid boolean value"));
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+    EXPECT_TRUE(MainWindow().Visible());
+    EXPECT_FALSE(program_->Form1().Tray->Active());
+}
+
+TEST_F(DispatchTest, ACombinationHeldElsewhereIsNamedAndMarkedUntilItRegisters) {
+    StoreCombination(5, "Ctrl+Alt+F9", true, false, "my note");
+    hotKeys_->heldElsewhere = {{kModControl | kModAlt, 'A'}, {kModControl | kModAlt, 120}};
+    EnterBackground();
+    EXPECT_EQ(hotKeys_->registered.size(), 2u);
+    const auto& balloons = toolkit_.TrayIcons().at(0)->balloons;
+    EXPECT_THAT(balloons, ElementsAre("Quorvel: Not available: Ctrl+Alt+A, Ctrl+Alt+F9 \u2014 used "
+                                      "by Windows or another program"));
+    EXPECT_THAT(toolkit_.dialogs.shown, IsEmpty());
+
+    MainWindow().Send(kBackgroundModeMessage, 1, 0);
+    // The list is sorted.
+    EXPECT_EQ(List().Item(0), "Ctrl+Alt+A (!)");
+    EXPECT_EQ(List().Item(1), "Ctrl+Alt+F9 (!)");
+    EXPECT_EQ(List().Item(3), "F8");
+    List().SetItemIndex(1);
+    Store().ListClick();
+    EXPECT_EQ(Store().SelectedRecordNumber(), 5);
+    EXPECT_EQ(List().Hint(),
+              "Ctrl+Alt+F9 - Recorder\rNot available \u2014 used by Windows or another "
+              "program\rmy note");
+
+    // Let go by the other program: registered at the next try, and the mark is gone.
+    hotKeys_->heldElsewhere.clear();
+    EnterBackground();
+    EXPECT_EQ(balloons.size(), 1u);
+    MainWindow().Send(kBackgroundModeMessage, 1, 0);
+    EXPECT_EQ(List().Item(1), "Ctrl+Alt+F9");
+    EXPECT_EQ(List().ItemIndex(), 1);
 }
 
 TEST_F(DispatchTest, TheMinimiseButtonAndTheTrayIconSwitchModes) {

@@ -78,7 +78,15 @@ class HeartTest : public ::testing::Test {
         return "Execute(\"" + hotKey + "\",\"cmd" + std::to_string(n) + "\"," +
                std::to_string(program_->Form1().Window().Handle()) + ")";
     }
-    void Press(int id) { MainWindow().Send(kHotKeyMessage, std::uintptr_t(id), 0); }
+    // A press of a key that was let go since its last press: the held-key watch has seen
+    // it up.
+    void Press(int id) {
+        for (FakeTimer* timer : toolkit_.Timers())
+            if (timer->Interval() == HeldKeyWatch::kSampleMilliseconds) timer->Tick();
+        Repeat(id);
+    }
+    // The system's repeat of a held key, where it ignores the no-repeat flag.
+    void Repeat(int id) { MainWindow().Send(kHotKeyMessage, std::uintptr_t(id), 0); }
 
     FakeServices fake_;
     FakeFileSystem& files_ = fake_.files;
