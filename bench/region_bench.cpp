@@ -1,9 +1,11 @@
 // Building a window shape from a skin: the one-call region (ExtCreateRegion from the run
 // list) against combining one rectangle region per run, on a typical and a large skin.
+#include <psapi.h>
 #include <windows.h>
 
 #include <cmath>
 #include <cstdio>
+#include <random>
 
 #include "skin/skin_shape.h"
 #include "win32/window_region.h"
@@ -62,11 +64,46 @@ void Measure(int width, int height, int rounds) {
         perRun / ours);
 }
 
+std::size_t PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+    return counters.PrivateUsage;
+}
+
+// The worst shape of the largest skin: every pixel key colour or not at random, so about a
+// run for every four pixels. Reports the time and the memory the shape takes on top of
+// the picture.
+void MeasureNoise() {
+    const int side = 4096;
+    Bitmap skin(side, side, Rgb(255, 0, 255));
+    std::mt19937 random(7);
+    for (Color& pixel : skin.Pixels())
+        if (random() & 1) pixel = Rgb(60, 90, 160);
+    const std::size_t before = PrivateBytes();
+    LARGE_INTEGER frequency, start, scanned, built;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    std::vector<RowRun> runs = RegionFromSkin(skin);
+    QueryPerformanceCounter(&scanned);
+    const std::size_t withRuns = PrivateBytes();
+    win32::UniqueRegion region = win32::RegionFromRuns(runs);
+    QueryPerformanceCounter(&built);
+    std::printf(
+        "%d x %d noise %zu runs | scan %.0f ms | region %.0f ms, %s | run list %.0f MB, with "
+        "the region %.0f MB\n",
+        side, side, runs.size(), Seconds(start, scanned, frequency) * 1e3,
+        Seconds(scanned, built, frequency) * 1e3, region ? "made" : "FAILED",
+        double(withRuns - before) / 1048576.0, double(PrivateBytes() - before) / 1048576.0);
+}
+
 }  // namespace
 
 int main() {
     std::printf("window shape from a skin (best of several rounds)\n");
     Measure(202, 183, 20);
     Measure(1920, 1080, 3);
+    MeasureNoise();
     return 0;
 }

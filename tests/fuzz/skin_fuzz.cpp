@@ -3,7 +3,6 @@
 // shape's runs lie inside the picture, row by row, left to right, never touching.
 #include "base/error.h"
 #include "fuzz/fuzz_input.h"
-#include "skin/skin_drawing.h"
 #include "skin/skin_image.h"
 #include "skin/skin_shape.h"
 
@@ -30,6 +29,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (runs[i - 1].y > run.y || (runs[i - 1].y == run.y && runs[i - 1].right >= run.left)))
             Fail("runs out of order or touching");
     }
-    if (WindowShapeOf(skin).size() != runs.size()) Fail("the window shape lost runs");
     return 0;
 }
