@@ -4,7 +4,7 @@ SHELL := /bin/bash
 PRESETS := host win32 win64
 JOBS ?= 2
 
-.PHONY: all deps build run test check bench clean
+.PHONY: all deps build run test check bench fuzz clean
 
 all: build
 
@@ -38,5 +38,12 @@ run: deps
 bench: build
 	@tools/run-benchmarks
 
+# Every fuzz target for FUZZ_SECONDS each (default 300); needs clang and its libFuzzer,
+# which only this target installs.
+FUZZ_SECONDS ?= 300
+fuzz:
+	@tools/deps.sh fuzz
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz
+
 clean:
-	rm -rf build/host build/win32 build/win64 build/dist build/artifacts
+	rm -rf build/host build/win32 build/win64 build/fuzz build/dist build/artifacts

@@ -7,6 +7,11 @@ if(QUORVEL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer's coverage over all the code a fuzz target reaches.
+if(QUORVEL_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     add_link_options(-static -static-libgcc -static-libstdc++)

@@ -3,12 +3,14 @@
 # Idempotent and quiet when everything is there.
 #   deps.sh        everything: the host build, the mingw-w64 compilers, Wine, Xvfb, X tools
 #   deps.sh host   only what the host build and its unit tests need (make check)
+#   deps.sh fuzz   the host build's packages and clang with its libFuzzer (make fuzz)
 set -euo pipefail
 
 host_packages=(cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev)
 mode=${1:-all}
 case "$mode" in
     host) packages=("${host_packages[@]}") ;;
+    fuzz) packages=("${host_packages[@]}" clang libclang-rt-14-dev) ;;
     all)
         packages=(
             "${host_packages[@]}"
@@ -16,7 +18,7 @@ case "$mode" in
             wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3 python3-pil
         )
         ;;
-    *) echo "usage: deps.sh [host]" >&2; exit 2 ;;
+    *) echo "usage: deps.sh [host|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -16,6 +16,14 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+// One horizontal run of a window's shape: columns [left, right) of row y.
+struct RowRun {
+    int left;
+    int y;
+    int right;
+    bool operator==(const RowRun&) const = default;
+};
+
 // A rectangle as the system describes one: the right column and the bottom row are
 // outside it, so (0, 0, 3, 2) covers three columns and two rows.
 struct PixelRect {

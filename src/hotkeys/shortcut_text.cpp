@@ -11,8 +11,10 @@ namespace {
 // The highest code the reading compares, as stored files were written against it.
 constexpr int kLastComparedKey = 597;
 
+// A prefix is taken only with something after it: the rest is the key's name, and a layout
+// may name a key "^" (the German one does), so "Ctrl+^" is Ctrl and that key.
 bool StripPrefix(std::string_view& text, std::string_view prefix) {
-    if (text.size() < prefix.size() || !EqualNoCase(text.substr(0, prefix.size()), prefix))
+    if (text.size() <= prefix.size() || !EqualNoCase(text.substr(0, prefix.size()), prefix))
         return false;
     text.remove_prefix(prefix.size());
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ class FileSystem {
     virtual bool ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
+
+    // The file's size in bytes, or nothing when it does not exist or is a folder; lets a
+    // caller refuse a file too large to read whole.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
 
     // Creates the folder (and its parents); true when it exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;

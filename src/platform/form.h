@@ -46,7 +46,7 @@ class Form {
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     // The shape of the window as horizontal runs of shown pixels; empty: the full rectangle.
-    virtual void SetRegion(const std::vector<LayoutRect>& region) = 0;
+    virtual void SetRegion(const std::vector<RowRun>& region) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
     virtual void BringToFront() = 0;

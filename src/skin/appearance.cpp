@@ -1,8 +1,10 @@
 #include "skin/appearance.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "base/canvas.h"
+#include "base/error.h"
 #include "platform/error_report.h"
 #include "settings/options.h"
 #include "skin/skin_image.h"
@@ -68,7 +70,7 @@ void Appearance::Start() {
     }
     Form& main = windows_[kMain].form->Window();
     main.SetClientSize({skin_.Width(), skin_.Height()});
-    main.SetRegion(WindowShapeOf(skin_));
+    main.SetRegion(RegionFromSkin(skin_));
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
     DrawMainPicture();
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
@@ -83,8 +85,30 @@ void Appearance::Start() {
     }
 }
 
+Size Appearance::LeastSkinSize() const {
+    Size least{};
+    for (const Window& window : windows_) {
+        for (const ControlLayout& control : window.form->Layout().controls) {
+            if (control.kind == ControlKind::kPicture && control.autoSize) continue;
+            least.width = std::max(least.width, control.bounds.left + control.bounds.width);
+            least.height = std::max(least.height, control.bounds.top + control.bounds.height);
+        }
+    }
+    return least;
+}
+
 void Appearance::LoadSkin(const std::string& path) {
-    LoadSkinImage(files_, path, skin_);
+    Bitmap picture;
+    LoadSkinImage(files_, path, picture);
+    // A picture the windows' controls do not fit on would leave them hanging off the
+    // window's shape: refused like a damaged file.
+    const Size least = LeastSkinSize();
+    if (picture.Width() < least.width || picture.Height() < least.height) {
+        throw Error(FormatText("The skin \"%s\" is too small for the program's windows", path) +
+                    " (it must be at least " + std::to_string(least.width) + " x " +
+                    std::to_string(least.height) + " pixels)");
+    }
+    skin_ = std::move(picture);
 }
 
 void Appearance::MyForm() {
@@ -148,7 +172,7 @@ void Appearance::BeforeShow(Window& window) {
     // Every dialog is cut from the skin itself. (The main window's picture carries its
     // title, whose dark letters match the key colour: cut from it, the options dialog had
     // see-through holes where the title lies.)
-    window.form->Window().SetRegion(WindowShapeOf(skin_));
+    window.form->Window().SetRegion(RegionFromSkin(skin_));
     Redraw(window);
 }
 
@@ -170,7 +194,7 @@ void Appearance::ChangeSkin(const std::string& name) {
     const std::string file = name + ".jpg";
     LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
     optionsFile_.Write(option::kFileSkin, file);
-    const std::vector<LayoutRect> shape = WindowShapeOf(skin_);
+    const std::vector<RowRun> shape = RegionFromSkin(skin_);
     windows_[kMain].form->Window().SetRegion(shape);
     Window& options = windows_[kOptions];
     options.image->SetImage(skin_);

@@ -70,7 +70,10 @@ class Appearance {
         WindowDrag drag;
     };
 
+    // Decodes the skin into the skin bitmap, which keeps its content when this fails.
     void LoadSkin(const std::string& path);
+    // The size every window's controls need to lie on the picture.
+    Size LeastSkinSize() const;
     void DrawMainPicture();
     void ActivateApp(Window& window, bool active);
     void Redraw(Window& window);

@@ -27,13 +27,6 @@ void BlendButtonFrame(TXPBitBtn& button, const LayoutRect& bounds, const Bitmap&
                                                     button.ColorExternalFrameRightBottom()));
 }
 
-std::vector<LayoutRect> WindowShapeOf(const Bitmap& picture) {
-    std::vector<LayoutRect> shape;
-    for (const RowRun& run : RegionFromSkin(picture))
-        shape.push_back({run.left, run.y, run.right - run.left, 1});
-    return shape;
-}
-
 void WindowDrag::MouseDown(MouseButton button, Point at) {
     if (button != MouseButton::kLeft) return;
     dragging_ = true;

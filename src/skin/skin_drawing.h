@@ -22,9 +22,6 @@ int CentredTextX(std::string_view text, Canvas& canvas, int windowWidth);
 // outside its bottom-right corner.
 void BlendButtonFrame(TXPBitBtn& button, const LayoutRect& bounds, const Bitmap& picture);
 
-// The window shape of a picture, as the form takes it.
-std::vector<LayoutRect> WindowShapeOf(const Bitmap& picture);
-
 // Moving a borderless window by dragging its picture with the left mouse button.
 class WindowDrag {
   public:

@@ -23,6 +23,15 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
+// Counts the scans as the decoder starts each one; the decoder calls it between rows of
+// blocks, so a file with too many scans is stopped as soon as it asks for too much.
+struct ScanBudget {
+    jpeg_progress_mgr base;
+    ErrorManager* errors;
+    int scansSeen = 0;
+    std::uint64_t work = 0;
+};
+
 [[noreturn]] void OnError(j_common_ptr info) {
     auto* manager = reinterpret_cast<ErrorManager*>(info->err);
     info->err->format_message(info, manager->message);
@@ -40,10 +49,25 @@ void OnMessage(j_common_ptr info, int level) {
     }
 }
 
+constexpr char kTooManyScans[] = "The picture is made of too many scans";
+
+void OnProgress(j_common_ptr common) {
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    auto* budget = reinterpret_cast<ScanBudget*>(info->progress);
+    while (budget->scansSeen < info->input_scan_number) {
+        ++budget->scansSeen;
+        budget->work += std::uint64_t(info->image_width) * info->image_height;
+    }
+    if (budget->scansSeen > kMaxScans || budget->work > kMaxScanWork) {
+        std::snprintf(budget->errors->message, sizeof budget->errors->message, "%s", kTooManyScans);
+        std::longjmp(budget->errors->jump, 1);
+    }
+}
+
 enum class Outcome { kDecoded, kDecoderError, kTooLarge };
 
 Outcome Decode(const unsigned char* data, unsigned long size, Bitmap& out, ErrorManager& errors,
-               jpeg_decompress_struct& info) {
+               ScanBudget& budget, jpeg_decompress_struct& info) {
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnError;
     errors.base.emit_message = OnMessage;
@@ -52,6 +76,9 @@ Outcome Decode(const unsigned char* data, unsigned long size, Bitmap& out, Error
         return Outcome::kDecoderError;
     }
     jpeg_create_decompress(&info);
+    budget.base.progress_monitor = OnProgress;
+    budget.errors = &errors;
+    info.progress = &budget.base;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
     if (info.image_width > unsigned(kMaxSkinSide) || info.image_height > unsigned(kMaxSkinSide)) {
@@ -81,9 +108,10 @@ Outcome Decode(const unsigned char* data, unsigned long size, Bitmap& out, Error
 void DecodeJpeg(std::string_view bytes, Bitmap& picture) {
     Bitmap decoded;
     ErrorManager errors{};
+    ScanBudget budget{};
     jpeg_decompress_struct info{};
     switch (Decode(reinterpret_cast<const unsigned char*>(bytes.data()),
-                   static_cast<unsigned long>(bytes.size()), decoded, errors, info)) {
+                   static_cast<unsigned long>(bytes.size()), decoded, errors, budget, info)) {
         case Outcome::kDecoded:
             picture = std::move(decoded);
             return;
@@ -96,8 +124,15 @@ void DecodeJpeg(std::string_view bytes, Bitmap& picture) {
 }
 
 void LoadSkinImage(FileSystem& files, const std::string& path, Bitmap& skin) {
+    const auto size = files.FileSize(path);
+    if (size && *size > kMaxSkinFileBytes) {
+        throw Error(FormatText("The skin file \"%s\" is too large to be a picture", path));
+    }
     const auto bytes = files.ReadFile(path);
     if (!bytes) throw Error(FormatText("Cannot open file \"%s\"", path));
+    if (bytes->size() > kMaxSkinFileBytes) {
+        throw Error(FormatText("The skin file \"%s\" is too large to be a picture", path));
+    }
     DecodeJpeg(*bytes, skin);
 }
 

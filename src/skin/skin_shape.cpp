@@ -12,9 +12,11 @@ bool ColoursMatch(int tolerance, Color a, Color b) {
            std::abs(int(BlueOf(a)) - int(BlueOf(b))) <= tolerance;
 }
 
-std::vector<RowRun> RegionFromSkin(const Bitmap& skin) {
-    std::vector<RowRun> runs;
-    if (skin.Empty()) return runs;
+namespace {
+
+// Calls `run` for every run of shown pixels, row by row, left to right.
+template <typename OnRun>
+void ScanRuns(const Bitmap& skin, OnRun run) {
     const Color key = skin.Pixel(0, 0);
     const int width = skin.Width();
     for (int y = 0; y < skin.Height(); ++y) {
@@ -24,12 +26,23 @@ std::vector<RowRun> RegionFromSkin(const Bitmap& skin) {
             if (start < 0 && shown) {
                 start = x;
             } else if (start >= 0 && !shown) {
-                runs.push_back({start, y, x});
+                run(RowRun{start, y, x});
                 start = -1;
             }
         }
-        if (start >= 0) runs.push_back({start, y, width});
+        if (start >= 0) run(RowRun{start, y, width});
     }
+}
+
+}  // namespace
+
+std::vector<RowRun> RegionFromSkin(const Bitmap& skin) {
+    std::vector<RowRun> runs;
+    if (skin.Empty()) return runs;
+    std::size_t count = 0;
+    ScanRuns(skin, [&count](const RowRun&) { ++count; });
+    runs.reserve(count);
+    ScanRuns(skin, [&runs](const RowRun& run) { runs.push_back(run); });
     return runs;
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "base/geometry.h"
 
 namespace quorvel {
 
@@ -12,17 +13,10 @@ constexpr int kKeyColourTolerance = 10;
 
 bool ColoursMatch(int tolerance, Color a, Color b);
 
-// One horizontal run of shown pixels: columns [left, right) of row y.
-struct RowRun {
-    int left;
-    int y;
-    int right;
-    bool operator==(const RowRun&) const = default;
-};
-
 // The window shape of a skin: every run of pixels that does not match the key colour
 // (the pixel at (0, 0)), row by row, left to right. Empty when every pixel matches, which
-// leaves the window its full rectangle.
+// leaves the window its full rectangle. The list is made at its exact size, without
+// regrowing: a full-size noise picture has millions of runs.
 std::vector<RowRun> RegionFromSkin(const Bitmap& skin);
 
 // The fog: a checkerboard of one colour over the picture, drawn while the application

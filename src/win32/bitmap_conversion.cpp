@@ -45,11 +45,25 @@ UniqueBitmap DibSection(const Bitmap& bitmap, const Color* transparent) {
 
 void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
     if (bitmap.Empty()) return;
-    std::vector<std::uint32_t> pixels(bitmap.Pixels().size());
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = ToDib(bitmap.Pixels()[i], 0);
-    BITMAPINFO info = TopDownInfo(bitmap.Width(), bitmap.Height());
+    // The system reads the picture's own pixels, told where each colour lies in them: no
+    // copy of the picture is made at each paint (a skin can be 4096 x 4096 pixels).
+    struct {
+        BITMAPINFOHEADER header;
+        DWORD masks[3];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = bitmap.Width();
+    info.header.biHeight = -bitmap.Height();
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 32;
+    info.header.biCompression = BI_BITFIELDS;
+    info.masks[0] = Rgb(0xFF, 0, 0);
+    info.masks[1] = Rgb(0, 0xFF, 0);
+    info.masks[2] = Rgb(0, 0, 0xFF);
+    static_assert(sizeof(Color) == sizeof(DWORD));
     SetDIBitsToDevice(dc, x, y, DWORD(bitmap.Width()), DWORD(bitmap.Height()), 0, 0, 0,
-                      UINT(bitmap.Height()), pixels.data(), &info, DIB_RGB_COLORS);
+                      UINT(bitmap.Height()), bitmap.Pixels().data(),
+                      reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS);
 }
 
 UniqueIcon IconFromBitmap(const Bitmap& bitmap, Color transparent) {

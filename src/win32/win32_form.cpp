@@ -210,14 +210,8 @@ void Win32Form::SetCaption(const std::string& caption) {
     SetWindowTextW(window_.Get(), Widen(caption).c_str());
 }
 
-void Win32Form::SetRegion(const std::vector<LayoutRect>& region) {
-    // One region from the whole list in a few calls: fast even for a large skin.
-    std::vector<RowRun> runs;
-    runs.reserve(region.size());
-    for (const LayoutRect& r : region)
-        for (int y = r.top; y < r.top + r.height; ++y)
-            if (r.width > 0) runs.push_back({r.left, y, r.left + r.width});
-    ApplyWindowShape(window_.Get(), runs);
+void Win32Form::SetRegion(const std::vector<RowRun>& region) {
+    ApplyWindowShape(window_.Get(), region);
 }
 
 bool Win32Form::Enabled() const {

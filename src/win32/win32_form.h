@@ -40,7 +40,7 @@ class Win32Form : public Form, private WindowObject {
     void SetClientSize(Size size) override;
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
-    void SetRegion(const std::vector<LayoutRect>& region) override;
+    void SetRegion(const std::vector<RowRun>& region) override;
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
     void BringToFront() override;

@@ -6,8 +6,10 @@
 #include <quorvel_module.h>
 
 #include <cstring>
+#include <functional>
 
 #include "win32/handles.h"
+#include "win32/module_call_guard.h"
 #include "win32/text_conversion.h"
 
 namespace quorvel::win32 {
@@ -16,9 +18,6 @@ namespace {
 // The C interface: an empty text crosses as a null pointer, a null text comes back empty.
 const char* TextArgument(const std::string& text) {
     return text.empty() ? nullptr : text.c_str();
-}
-std::string TextResult(const char* text) {
-    return text ? std::string(text) : std::string();
 }
 std::uintptr_t TextSlot(const std::string& text) {
     return reinterpret_cast<std::uintptr_t>(TextArgument(text));
@@ -61,25 +60,30 @@ std::wstring ExactModulePath(const std::string& path) {
     return full;
 }
 
+// Every call into the module is guarded (a module failing inside ends the call, not the
+// program), and every text it returns is read within the memory it lies in.
 class Module : public LoadedModule {
   public:
-    explicit Module(UniqueModule handle) : handle_(std::move(handle)) {}
+    Module(UniqueModule handle, std::string name)
+        : handle_(std::move(handle)), name_(std::move(name)) {}
 
     bool Has(ModuleExport which) const override { return Address(which) != nullptr; }
 
     std::string Information() override {
-        auto information = Proc<QuorvelInformationProc>(ModuleExport::kInformation);
-        return information ? TextResult(information()) : std::string();
+        std::string text;
+        if (auto information = Proc<QuorvelInformationProc>(ModuleExport::kInformation))
+            Guard(ModuleExport::kInformation, [&] { text = ReadModuleText(information()); });
+        return text;
     }
     void ExpansionA(const std::string& languageName) override {
-        if (auto expansionA = Proc<QuorvelExpansionAProc>(ModuleExport::kExpansionA)) {
-            expansionA(TextArgument(languageName));
-        }
+        if (auto expansionA = Proc<QuorvelExpansionAProc>(ModuleExport::kExpansionA))
+            Guard(ModuleExport::kExpansionA, [&] { expansionA(TextArgument(languageName)); });
     }
     void ExpansionB(NativeHandle picture, std::int32_t editorLeft,
                     std::int32_t editorTop) override {
         if (auto expansionB = Proc<QuorvelExpansionBProc>(ModuleExport::kExpansionB)) {
-            expansionB(reinterpret_cast<HBITMAP>(picture), editorLeft, editorTop);
+            Guard(ModuleExport::kExpansionB,
+                  [&] { expansionB(reinterpret_cast<HBITMAP>(picture), editorLeft, editorTop); });
         }
     }
     void ExpansionI(const ExpansionRecord& record) override {
@@ -98,7 +102,7 @@ class Module : public LoadedModule {
         slots.editorWindow = record.editorWindow;
         slots.optionsWindow = record.optionsWindow;
         slots.applicationWindow = record.applicationWindow;
-        expansionI(slots);
+        Guard(ModuleExport::kExpansionI, [&] { expansionI(slots); });
     }
     // actions.dll takes the action number as a fourth argument; under stdcall the callee
     // pops its arguments, so each kind must be called with exactly its own signature.
@@ -106,28 +110,41 @@ class Module : public LoadedModule {
                  std::optional<std::int32_t> action) override {
         if (action) {
             if (auto setting = Proc<QuorvelBuiltinSettingProc>(ModuleExport::kSetting)) {
-                setting(Window(editor), TextArgument(hotKey), TextArgument(command), *action);
+                Guard(ModuleExport::kSetting, [&] {
+                    setting(Window(editor), TextArgument(hotKey), TextArgument(command), *action);
+                });
             }
         } else if (auto setting = Proc<QuorvelSettingProc>(ModuleExport::kSetting)) {
-            setting(Window(editor), TextArgument(hotKey), TextArgument(command));
+            Guard(ModuleExport::kSetting,
+                  [&] { setting(Window(editor), TextArgument(hotKey), TextArgument(command)); });
         }
     }
     std::string Command() override {
-        auto command = Proc<QuorvelCommandProc>(ModuleExport::kCommand);
-        return command ? TextResult(command()) : std::string();
+        std::string text;
+        if (auto command = Proc<QuorvelCommandProc>(ModuleExport::kCommand))
+            Guard(ModuleExport::kCommand, [&] { text = ReadModuleText(command()); });
+        return text;
     }
     void Execute(const std::string& hotKey, const std::string& command, NativeHandle mainWindow,
                  std::optional<std::int32_t> action) override {
         if (action) {
             if (auto execute = Proc<QuorvelBuiltinExecuteProc>(ModuleExport::kExecute)) {
-                execute(TextArgument(hotKey), TextArgument(command), Window(mainWindow), *action);
+                Guard(ModuleExport::kExecute, [&] {
+                    execute(TextArgument(hotKey), TextArgument(command), Window(mainWindow),
+                            *action);
+                });
             }
         } else if (auto execute = Proc<QuorvelExecuteProc>(ModuleExport::kExecute)) {
-            execute(TextArgument(hotKey), TextArgument(command), Window(mainWindow));
+            Guard(ModuleExport::kExecute, [&] {
+                execute(TextArgument(hotKey), TextArgument(command), Window(mainWindow));
+            });
         }
     }
 
   private:
+    void Guard(ModuleExport which, const std::function<void()>& call) {
+        GuardModuleCall(name_, ExportName(which), call);
+    }
     FARPROC Address(ModuleExport which) const {
         std::string name(ExportName(which));
         return GetProcAddress(handle_.Get(), name.c_str());
@@ -144,6 +161,7 @@ class Module : public LoadedModule {
     }
 
     UniqueModule handle_;
+    std::string name_;
 };
 
 class Picture : public ModulePicture {
@@ -164,7 +182,9 @@ std::unique_ptr<LoadedModule> Win32ModuleLoader::Load(const std::string& path) {
     UniqueModule handle(LoadLibraryExW(
         exact.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!handle) return nullptr;
-    return std::make_unique<Module>(std::move(handle));
+    const std::size_t nameStart = path.find_last_of("\\/");
+    return std::make_unique<Module>(
+        std::move(handle), nameStart == std::string::npos ? path : path.substr(nameStart + 1));
 }
 
 std::unique_ptr<ModulePicture> Win32ModuleLoader::CreatePicture(const Bitmap& bitmap) {

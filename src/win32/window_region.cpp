@@ -32,6 +32,24 @@ UniqueRegion RegionFromRunSpan(const RowRun* first, std::size_t count) {
                                         reinterpret_cast<const RGNDATA*>(buffer.data())));
 }
 
+// Part of the shape, made of this many blocks of runs.
+struct Piece {
+    UniqueRegion region;
+    std::size_t blocks;
+};
+
+void MergeLastTwo(std::vector<Piece>& pieces) {
+    Piece last = std::move(pieces.back());
+    pieces.pop_back();
+    Piece& into = pieces.back();
+    if (!into.region) {
+        into.region = std::move(last.region);
+    } else if (last.region) {
+        CombineRgn(into.region.Get(), into.region.Get(), last.region.Get(), RGN_OR);
+    }
+    into.blocks += last.blocks;
+}
+
 }  // namespace
 
 UniqueRegion RegionFromRunsInOneCall(const std::vector<RowRun>& runs) {
@@ -43,20 +61,19 @@ UniqueRegion RegionFromRuns(const std::vector<RowRun>& runs) {
     // by one (quadratic in the number of runs), while the union of two regions whose rows
     // do not overlap is linear. So: one call per small block of runs, then blocks merged
     // pairwise, which is fast everywhere, also for a full-screen skin.
+    // The merging is a binary counter: a new block joins the last piece while both hold the
+    // same number of blocks, so only a few pieces (one per bit) are alive at a time, far
+    // below the system's limit on objects even for millions of runs.
     constexpr std::size_t kBlock = 64;
-    std::vector<UniqueRegion> pieces;
-    for (std::size_t at = 0; at < runs.size(); at += kBlock)
-        pieces.push_back(RegionFromRunSpan(runs.data() + at, std::min(kBlock, runs.size() - at)));
-    while (pieces.size() > 1) {
-        std::vector<UniqueRegion> merged;
-        for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
-            CombineRgn(pieces[i].Get(), pieces[i].Get(), pieces[i + 1].Get(), RGN_OR);
-            merged.push_back(std::move(pieces[i]));
-        }
-        if (pieces.size() % 2) merged.push_back(std::move(pieces.back()));
-        pieces = std::move(merged);
+    std::vector<Piece> pieces;
+    for (std::size_t at = 0; at < runs.size(); at += kBlock) {
+        pieces.push_back(
+            {RegionFromRunSpan(runs.data() + at, std::min(kBlock, runs.size() - at)), 1});
+        while (pieces.size() > 1 && pieces.back().blocks == pieces[pieces.size() - 2].blocks)
+            MergeLastTwo(pieces);
     }
-    return pieces.empty() ? UniqueRegion() : std::move(pieces.front());
+    while (pieces.size() > 1) MergeLastTwo(pieces);
+    return pieces.empty() ? UniqueRegion() : std::move(pieces.front().region);
 }
 
 UniqueRegion RegionFromRunsOneByOne(const std::vector<RowRun>& runs) {

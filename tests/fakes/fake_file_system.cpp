@@ -109,6 +109,13 @@ bool FakeFileSystem::FileExists(const std::string& path) {
     return files_.count(Key(path)) > 0;
 }
 
+// Not recorded: no test asks how often a size was looked at.
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
+    auto found = files_.find(Key(path));
+    if (found == files_.end()) return std::nullopt;
+    return found->second.bytes.size();
+}
+
 bool FakeFileSystem::CreateFolder(const std::string& path) {
     calls_.push_back({Op::kCreateFolder, path});
     std::string key = Key(path);

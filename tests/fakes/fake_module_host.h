@@ -111,6 +111,7 @@ class FakeFolderListing : public FileSystem {
     std::optional<std::string> ReadFile(const std::string&) override { return std::nullopt; }
     bool ReplaceFileContents(const std::string&, std::string_view) override { return false; }
     bool FileExists(const std::string&) override { return false; }
+    std::optional<std::uint64_t> FileSize(const std::string&) override { return std::nullopt; }
     bool CreateFolder(const std::string&) override { return false; }
     std::vector<std::string> ListFiles(const std::string& pattern) override {
         auto found = listings.find(pattern);

@@ -33,7 +33,7 @@ class FakeForm : public Form {
     void SetClientSize(Size size) override { clientSize_ = size; }
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
-    void SetRegion(const std::vector<LayoutRect>& region) override { region_ = region; }
+    void SetRegion(const std::vector<RowRun>& region) override { region_ = region; }
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     void BringToFront() override { ++broughtToFront; }
@@ -63,7 +63,7 @@ class FakeForm : public Form {
 
     // --- inspecting ---
     const FormLayout& Layout() const { return layout_; }
-    const std::vector<LayoutRect>& Region() const { return region_; }
+    const std::vector<RowRun>& Region() const { return region_; }
     template <typename T>
     T& Get(std::string_view name) const {
         auto* control = dynamic_cast<T*>(Find(name));
@@ -96,7 +96,7 @@ class FakeForm : public Form {
     Point position_;
     Size clientSize_;
     std::string caption_;
-    std::vector<LayoutRect> region_;
+    std::vector<RowRun> region_;
     std::vector<FakeControlBase*> controls_;
     std::deque<std::function<void()>> modalScripts_;
     std::function<void()> onShow_;

@@ -8,7 +8,10 @@
 
 namespace quorvel {
 
-std::string EncodeTestJpeg(int width, int height, Color left, Color right) {
+namespace {
+
+std::string Encode(int width, int height, Color left, Color right,
+                   const std::vector<jpeg_scan_info>& scans) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -22,6 +25,10 @@ std::string EncodeTestJpeg(int width, int height, Color left, Color right) {
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
+    if (!scans.empty()) {
+        info.scan_info = scans.data();
+        info.num_scans = int(scans.size());
+    }
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(std::size_t(width) * 3);
     for (int x = 0; x < width; ++x) {
@@ -39,6 +46,25 @@ std::string EncodeTestJpeg(int width, int height, Color left, Color right) {
     std::string bytes(reinterpret_cast<char*>(buffer), size);
     std::free(buffer);
     return bytes;
+}
+
+}  // namespace
+
+std::string EncodeTestJpeg(int width, int height, Color left, Color right) {
+    return Encode(width, height, left, right, {});
+}
+
+std::string EncodeProgressiveTestJpeg(int width, int height, int scans) {
+    std::vector<jpeg_scan_info> script{{3, {0, 1, 2, 0}, 0, 0, 0, 0}};
+    const int bands = (scans - 1) / 3;
+    for (int component = 0; component < 3; ++component) {
+        for (int band = 0; band < bands; ++band) {
+            const int first = 1 + band * 63 / bands;
+            const int last = (band + 1) * 63 / bands;
+            script.push_back({1, {component, 0, 0, 0}, first, last, 0, 0});
+        }
+    }
+    return Encode(width, height, Rgb(220, 10, 10), Rgb(10, 10, 220), script);
 }
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/program.h"
+#include "base/error.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_text_rasterizer.h"
@@ -57,14 +58,14 @@ class AppearanceTest : public ::testing::Test {
 };
 
 TEST_F(AppearanceTest, TheSkinNamedInTheOptionsSizesTheMainWindowAndCarriesTheTitle) {
-    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(120, 90, 200, 180, 120));
+    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(240, 200, 200, 180, 120));
     WriteOptions("Sand.jpg");
     appearance_.Start();
 
     EXPECT_THAT(toolkit_.dialogs.shown, IsEmpty());
-    EXPECT_EQ(program_.Form1().Window().ClientSize(), (Size{120, 90}));
-    EXPECT_EQ(appearance_.Fog().right, 120);
-    EXPECT_EQ(appearance_.Fog().bottom, 90);
+    EXPECT_EQ(program_.Form1().Window().ClientSize(), (Size{240, 200}));
+    EXPECT_EQ(appearance_.Fog().right, 240);
+    EXPECT_EQ(appearance_.Fog().bottom, 200);
     // A picture of one colour has no shape of its own: the full rectangle.
     EXPECT_THAT(FakeOf(program_.Form1()).Region(), IsEmpty());
     ASSERT_THAT(text_.drawnTexts, ::testing::Contains("Quorvel"));
@@ -76,9 +77,11 @@ TEST_F(AppearanceTest, TheSkinNamedInTheOptionsSizesTheMainWindowAndCarriesTheTi
 }
 
 TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
-    std::string truncated = EncodeJpeg(120, 90, 20, 40, 200);
+    std::string truncated = EncodeJpeg(240, 200, 20, 40, 200);
     truncated.resize(truncated.size() / 3);
-    for (const std::string& bad : {std::string("not a picture"), truncated}) {
+    // The last one is a good picture too small to hold the windows' controls.
+    for (const std::string& bad :
+         {std::string("not a picture"), truncated, EncodeJpeg(120, 90, 20, 40, 200)}) {
         SCOPED_TRACE(bad.size());
         FakeToolkit toolkit;
         FakeServices services;
@@ -99,7 +102,7 @@ TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
 }
 
 TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
-    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(210, 190, 30, 60, 160));
     WriteOptions("Blue.jpg");
     appearance_.Start();
     const Bitmap before = Picture(program_.Form1());
@@ -118,7 +121,7 @@ TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
 }
 
 TEST_F(AppearanceTest, WithTheFogSwitchedOffDeactivationChangesNothing) {
-    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(210, 190, 30, 60, 160));
     WriteOptions("Blue.jpg", "1");
     appearance_.Start();
     const Bitmap before = Picture(program_.Form1());
@@ -147,16 +150,16 @@ TEST_F(AppearanceTest, DraggingThePictureMovesTheWindowWithTheLeftButtonOnly) {
 }
 
 TEST_F(AppearanceTest, DialogsTakeTheirPictureAndShapeBeforeTheyShow) {
-    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(210, 190, 30, 60, 160));
     WriteOptions("Blue.jpg");
     appearance_.Start();
     program_.Form1().Window().SetPosition({300, 200});
     Size shownSize;
     FakeOf(program_.Form4()).WhileNextModal([&] {
-        shownSize = Picture(program_.Form4()).Width() == 60 ? Size{60, 40} : Size{};
+        shownSize = Picture(program_.Form4()).Width() == 210 ? Size{210, 190} : Size{};
     });
     program_.Form4().ShowModalOver(program_.Form1());
-    EXPECT_EQ(shownSize, (Size{60, 40}));
+    EXPECT_EQ(shownSize, (Size{210, 190}));
     EXPECT_THAT(text_.drawnTexts, ::testing::Contains("About the program"));
 
     // The options dialog draws its page on the skin, not on the fogged main window.
@@ -166,8 +169,8 @@ TEST_F(AppearanceTest, DialogsTakeTheirPictureAndShapeBeforeTheyShow) {
 }
 
 TEST_F(AppearanceTest, ChangingTheSkinReshapesAndResizesEveryWindowAndStoresTheName) {
-    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(60, 40, 30, 60, 160));
-    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(80, 50, 200, 180, 120));
+    files_.AddFile("C:\\Quorvel\\Blue.jpg", EncodeJpeg(210, 190, 30, 60, 160));
+    files_.AddFile("C:\\Quorvel\\Sand.jpg", EncodeJpeg(230, 200, 200, 180, 120));
     WriteOptions("Blue.jpg");
     appearance_.Start();
     appearance_.ChangeSkin("Sand");
@@ -175,15 +178,17 @@ TEST_F(AppearanceTest, ChangingTheSkinReshapesAndResizesEveryWindowAndStoresTheN
     EXPECT_EQ(options_.Read(option::kFileSkin), "Sand.jpg");
     for (LayoutForm* form : std::initializer_list<LayoutForm*>{
              &program_.Form1(), &program_.Form2(), &program_.Form3(), &program_.Form4()})
-        EXPECT_EQ(form->Window().ClientSize(), (Size{80, 50})) << form->Layout().name;
+        EXPECT_EQ(form->Window().ClientSize(), (Size{230, 200})) << form->Layout().name;
     EXPECT_TRUE(Near(appearance_.FogColour(), Rgb(200, 180, 120)));
     // The main window lies fogged behind the options dialog.
     EXPECT_EQ(Picture(program_.Form1()).Pixel(1, 0), appearance_.FogColour());
 
-    // A skin that cannot be loaded changes nothing.
+    // A skin that cannot be loaded, or is too small for the controls, changes nothing.
     EXPECT_THROW(appearance_.ChangeSkin("Nothing"), std::exception);
+    files_.AddFile("C:\\Quorvel\\Tiny.jpg", EncodeJpeg(100, 50, 1, 2, 3));
+    EXPECT_THROW(appearance_.ChangeSkin("Tiny"), Error);
     EXPECT_EQ(options_.Read(option::kFileSkin), "Sand.jpg");
-    EXPECT_EQ(appearance_.Skin().Width(), 80);
+    EXPECT_EQ(appearance_.Skin().Width(), 230);
 }
 
 }  // namespace

@@ -67,6 +67,15 @@ TEST(ShortCutText, EveryNamedKeyRoundTrips) {
     }
 }
 
+// Found by the fuzzer: "Ctrl+^" read as Ctrl alone, so the combination was lost.
+TEST(ShortCutText, AKeyNamedLikeAPrefixReadsBackAsThatKey) {
+    TestKeyboard keyboard;
+    keyboard.names[220] = "^";
+    for (Shortcut value : {Shortcut(220), Shortcut(kShortcutCtrl | 220)})
+        EXPECT_EQ(TextToShortCut(ShortCutToText(value, keyboard), keyboard), value);
+    EXPECT_EQ(TextToShortCut("^^", keyboard), kShortcutCtrl | 220);
+}
+
 TEST(ShortCutText, CodesAboveTheByteRangeAreStillCompared) {
     TestKeyboard keyboard;
     EXPECT_EQ(TextToShortCut("Weird", keyboard), 300);

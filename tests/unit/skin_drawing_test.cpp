@@ -41,17 +41,6 @@ TEST(SkinDrawingTest, CentredTextHalvesBothWidthsTowardZero) {
     EXPECT_EQ(CentredTextX("", canvas, 201), 100);
 }
 
-TEST(SkinDrawingTest, TheShapeIsOneRowHighRectanglePerRun) {
-    Bitmap picture(5, 2, kBlack);
-    picture.SetPixel(1, 0, kWhite);
-    picture.SetPixel(2, 0, kWhite);
-    picture.SetPixel(4, 1, kWhite);
-    const std::vector<LayoutRect> shape = WindowShapeOf(picture);
-    ASSERT_EQ(shape.size(), 2u);
-    EXPECT_EQ(shape[0], (LayoutRect{1, 0, 2, 1}));
-    EXPECT_EQ(shape[1], (LayoutRect{4, 1, 1, 1}));  // reaching the right edge
-}
-
 TEST(SkinDrawingTest, ProgramButtonsAreSquareRectanglesAndOnlyOneHidesItsFocus) {
     TXPBitBtn ok, load;
     ApplyProgramButtonStyle(ok, "TForm1", "Button4");

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/error.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/test_jpeg.h"
 
 namespace quorvel {
@@ -57,11 +58,31 @@ TEST(SkinImage, HugePicturesAreRefusedBeforeDecoding) {
     ExpectDecodeError(bytes, "larger than 4096 x 4096");
 }
 
+// A crafted progressive file of many scans would keep the window thread busy for seconds.
+TEST(SkinImage, DecodingWorkIsBoundedByTheScansOfTheFile) {
+    Bitmap picture;
+    DecodeJpeg(EncodeProgressiveTestJpeg(1024, 1024, 10), picture);  // a usual progressive file
+    EXPECT_EQ(picture.Width(), 1024);
+    DecodeJpeg(EncodeProgressiveTestJpeg(64, 64, 190), picture);  // small: many scans are cheap
+    ExpectDecodeError(EncodeProgressiveTestJpeg(1024, 1024, 190), "too many scans");
+}
+
+TEST(SkinImage, AFileTooLargeForASkinIsRefusedUnread) {
+    FakeFileSystem files;
+    files.AddFile("C:\\Q\\Huge.jpg", std::string(kMaxSkinFileBytes + 1, '\xFF'));
+    files.ClearCalls();
+    Bitmap skin(1, 1, kBlack);
+    EXPECT_THROW(LoadSkinImage(files, "C:\\Q\\Huge.jpg", skin), Error);
+    EXPECT_EQ(files.CountCalls(FakeFileSystem::Op::kRead), 0);
+    EXPECT_EQ(skin, Bitmap(1, 1, kBlack));
+}
+
 TEST(SkinImage, MissingFileIsReported) {
     struct NoFiles : FileSystem {
         std::optional<std::string> ReadFile(const std::string&) override { return {}; }
         bool ReplaceFileContents(const std::string&, std::string_view) override { return false; }
         bool FileExists(const std::string&) override { return false; }
+        std::optional<std::uint64_t> FileSize(const std::string&) override { return {}; }
         bool CreateFolder(const std::string&) override { return false; }
         std::vector<std::string> ListFiles(const std::string&) override { return {}; }
     } files;

@@ -8,8 +8,10 @@
 #include <set>
 #include <sstream>
 
+#include "base/error.h"
 #include "fakes/fake_module_host.h"
 #include "modules/module_host.h"
+#include "win32/module_call_guard.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_module_loader.h"
 
@@ -395,6 +397,48 @@ TEST_F(ModuleHostWin32, PressDuringAModalExecuteIsDropped) {
     EXPECT_EQ(folder_.TakeCalls().size(), 4u);
     DestroyWindow(window);
     SetEnvironmentVariableW(L"QUORVEL_MODULE_LOOP_MS", nullptr);
+}
+
+// Modules that break the rules: the host reads their texts within their memory, and a
+// module that fails inside a call ends that call, not the program.
+TEST(Win32ModuleLoader, BrokenTextsAndFailingCallsNeitherCrashNorHang) {
+    ModuleFolder folder;
+    for (const char* file :
+         {"qv_null_information.dll", "qv_empty_information.dll", "qv_huge_information.dll",
+          "qv_unterminated_information.dll", "qv_faulty.dll"})
+        folder.AddPlugin(file);
+    Win32ModuleLoader loader;
+    FolderListing listing;
+    fakes::FakeModuleHostEnvironment environment;
+    environment.programFolder = folder.Program();
+    environment.pluginFolder = folder.Plugins();
+    ModuleHost host(loader, listing, environment);
+
+    fakes::FakeActionList list;
+    host.LoadPlugin(list);
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    EXPECT_THAT(list.items, ElementsAre("", "", "Faulty action", std::string(kMaxModuleText, 'h'),
+                                        std::string(system.dwPageSize, 'y')));
+
+    // Setting that does nothing and Command that gives null: an empty command.
+    WindowEditor editor;
+    EXPECT_EQ(host.ConfigureAction(editor, "Faulty action", "Ctrl+A", std::nullopt), "");
+    EXPECT_TRUE(editor.Visible());
+
+    // A C++ exception, and a system exception as other compilers' modules throw.
+    environment.SetCombination(1, "Ctrl+A", "qv_faulty.dll", "throw");
+    environment.SetCombination(2, "Ctrl+B", "qv_faulty.dll", "raise");
+    for (int n : {1, 2, 1}) {
+        try {
+            host.RunAction(n);
+            ADD_FAILURE() << "combination " << n << " did not report the failure";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(),
+                         "The action module qv_faulty.dll failed in Execute and was stopped.");
+        }
+        EXPECT_FALSE(host.Busy());
+    }
 }
 
 }  // namespace

@@ -233,7 +233,7 @@ TEST_F(ToolkitTest, APictureShowsItsBitmapAndTakesItsSize) {
 }
 
 TEST_F(ToolkitTest, ARegionShapesTheWindow) {
-    form->SetRegion({{0, 0, 202, 10}, {10, 10, 50, 173}});
+    form->SetRegion({{0, 0, 202}, {10, 182, 60}});  // runs: left, row, right
     RECT box{};
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(Window(), region), COMPLEXREGION);
