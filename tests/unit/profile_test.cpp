@@ -86,5 +86,50 @@ TEST_F(ProfileTest, EraseRemovesTheSectionAndIgnoresWhatIsMissing) {
     EXPECT_EQ(profile.ReadIniValue("HOT2", "HotKey", kPath), "n/a");
 }
 
+// The parse is kept between reads, but no edit may hide behind it: the fake file system has
+// no time stamps at all, so this holds whatever size and time the edit leaves.
+TEST_F(ProfileTest, AnEditOfTheSameSizeAtTheSameMomentIsSeenByTheNextRead) {
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=D:\r\n");
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "D:");
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=E:\r\n");
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "E:");
+    // A write starts from the file as it is now, not from the parse kept.
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=F:\r\n");
+    profile.WriteIniValue("TRAY", "ANIMATION", "0", kPath);
+    EXPECT_EQ(files.File(kPath), "[TRAY]\r\nDRIVE=F:\r\nANIMATION=0\r\n");
+}
+
+TEST_F(ProfileTest, AnEditIsWrittenWithOneReplaceOrNotAtAll) {
+    files.AddFile(kPath, "[A]\r\nk=1\r\n[B]\r\nj=2\r\n");
+    files.ClearCalls();
+    {
+        ProfileEdit edit(profile, kPath, MissingFile::kRefuse);
+        edit.WriteIniValue("A", "k", "3");
+        edit.EraseIniSection("B");
+        edit.WriteIniValue("C", "x", edit.ReadIniValue("A", "k"));
+        EXPECT_EQ(files.CountCalls(Op::kReplace), 0);
+        edit.Commit();
+    }
+    EXPECT_EQ(files.CountCalls(Op::kReplace), 1);
+    EXPECT_EQ(files.File(kPath), "[A]\r\nk=3\r\n[C]\r\nx=3\r\n");
+
+    // Failing half-way through leaves the file as it was.
+    files.FailWrites(kPath);
+    ProfileEdit failing(profile, kPath);
+    failing.WriteIniValue("A", "k", "4");
+    EXPECT_EQ(ErrorOf([&] { failing.Commit(); }), "Unable to write to " + kPath);
+    EXPECT_EQ(files.File(kPath), "[A]\r\nk=3\r\n[C]\r\nx=3\r\n");
+}
+
+TEST_F(ProfileTest, ASaveThatNeedsTheFileRefusesAMissingOrUnreadableOne) {
+    const std::string refused = "Unable to write to " + kPath;
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kRefuse); }), refused);
+    EXPECT_FALSE(files.File(kPath));
+    files.AddFile(kPath, "[A]\nk=1\n");
+    files.FailReads(kPath);
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kRefuse); }), refused);
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kCreate); }), refused);
+}
+
 }  // namespace
 }  // namespace quorvel
