@@ -163,10 +163,13 @@ void CombinationStore::TransferRecord(std::string_view mode) {
     }
 }
 
+// The loops over the whole list look at the file once: they run through without pausing,
+// so that is what reading it for each value would see.
 void CombinationStore::LoadList() {
     list_.Clear();
-    const int count = StoredCount();
-    for (int n = 1; n <= count; ++n) list_.Add(ReadValue(n, "HotKey"));
+    const ProfileReading file(profile_, listFile_);
+    const int count = ParseInteger(file.ReadIniValue(kBaseSection, kIndexKey));
+    for (int n = 1; n <= count; ++n) list_.Add(file.ReadIniValue(CombinationSection(n), "HotKey"));
 }
 
 // Each operation changes the file with one replace: the writes go into one edit of the
@@ -214,8 +217,9 @@ int CombinationStore::SelectedRecordNumber() {
     const std::string text = list_.Item(list_.ItemIndex());
     int result = 0;
     const int entries = list_.Count();
+    const ProfileReading file(profile_, listFile_);
     for (int n = 1; n <= entries; ++n)
-        if (ReadValue(n, "HotKey") == text) result = n;
+        if (file.ReadIniValue(CombinationSection(n), "HotKey") == text) result = n;
     return result;
 }
 
@@ -236,9 +240,10 @@ void CombinationStore::SelectHotKey(const std::string& hotKey) {
 
 int CombinationStore::FindStored(const std::string& hotKey) {
     int found = 0;
-    const int count = StoredCount();
+    const ProfileReading file(profile_, listFile_);
+    const int count = ParseInteger(file.ReadIniValue(kBaseSection, kIndexKey));
     for (int n = 1; n <= count; ++n)
-        if (ReadValue(n, "HotKey") == hotKey) found = n;
+        if (file.ReadIniValue(CombinationSection(n), "HotKey") == hotKey) found = n;
     return found;
 }
 

@@ -1,11 +1,20 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvel {
+
+// What tells whether a file changed without reading it, in 100 ns units: its size, its last
+// write time, and the file system's clock at the moment it was asked.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t lastWrite = 0;
+    std::int64_t now = 0;
+};
 
 // Whole-file access for the core. Paths are program texts (Windows paths, bytes as
 // stored); every call opens and closes what it touches, nothing is cached.
@@ -22,6 +31,10 @@ class FileSystem {
     virtual bool ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
+
+    // The file's stamp, or nothing when there is no file or it cannot be told; the reader
+    // then compares the bytes.
+    virtual std::optional<FileStamp> Stamp(const std::string& /*path*/) { return std::nullopt; }
 
     // Creates the folder (and its parents); true when it exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;

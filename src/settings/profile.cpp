@@ -1,5 +1,7 @@
 #include "settings/profile.h"
 
+#include <cstdint>
+
 #include "base/error.h"
 
 namespace quorvel {
@@ -7,27 +9,49 @@ namespace {
 constexpr std::string_view kWriteError = "Unable to write to %s";
 }
 
-const ini::Document* Profile::Current(const std::string& path) {
+namespace {
+// FAT keeps file times in steps of two seconds; every other file system is finer.
+constexpr std::int64_t kCoarsestTimeStep = 2 * 10'000'000;
+
+bool SameStamp(const std::optional<FileStamp>& a, const std::optional<FileStamp>& b) {
+    return a && b && a->size == b->size && a->lastWrite == b->lastWrite;
+}
+
+bool Settled(const std::optional<FileStamp>& stamp) {
+    return stamp && stamp->lastWrite + kCoarsestTimeStep < stamp->now;
+}
+}  // namespace
+
+std::shared_ptr<const ini::Document> Profile::Current(const std::string& path) {
+    const std::optional<FileStamp> stamp = files_.Stamp(path);
+    auto known = parsed_.find(path);
+    if (known != parsed_.end() && known->second.settled && SameStamp(known->second.stamp, stamp))
+        return known->second.document;
     auto bytes = files_.ReadFile(path);
     if (!bytes) return nullptr;
-    auto known = parsed_.find(path);
-    if (known != parsed_.end() && known->second.bytes == *bytes) return &known->second.document;
-    ini::Document document(*bytes);
-    Parsed& entry = parsed_[path];
-    entry.bytes = std::move(*bytes);
-    entry.document = std::move(document);
-    return &entry.document;
+    if (known == parsed_.end() || known->second.bytes != *bytes) {
+        Parsed& entry = parsed_[path];
+        entry.document = std::make_shared<const ini::Document>(*bytes);
+        entry.bytes = std::move(*bytes);
+        known = parsed_.find(path);
+    }
+    known->second.stamp = stamp;
+    known->second.settled = Settled(stamp);
+    return known->second.document;
 }
 
 void Profile::Remember(const std::string& path, std::string bytes, ini::Document document) {
     Parsed& entry = parsed_[path];
     entry.bytes = std::move(bytes);
-    entry.document = std::move(document);
+    entry.document = std::make_shared<const ini::Document>(std::move(document));
+    // Just written: only the next read's look at the bytes can vouch for them.
+    entry.stamp.reset();
+    entry.settled = false;
 }
 
 std::string Profile::ReadIniValue(std::string_view section, std::string_view key,
                                   const std::string& path) {
-    const ini::Document* document = Current(path);
+    const auto document = Current(path);
     if (!document) return std::string(ini::kDefaultValue);
     return document->Read(section, key);
 }
@@ -45,9 +69,14 @@ void Profile::EraseIniSection(std::string_view section, const std::string& path)
     edit.Commit();
 }
 
+std::string ProfileReading::ReadIniValue(std::string_view section, std::string_view key) const {
+    if (!document_) return std::string(ini::kDefaultValue);
+    return document_->Read(section, key);
+}
+
 ProfileEdit::ProfileEdit(Profile& profile, std::string path, MissingFile missing)
     : profile_(profile), path_(std::move(path)) {
-    if (const ini::Document* current = profile_.Current(path_)) {
+    if (const auto current = profile_.Current(path_)) {
         document_ = *current;
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,22 +32,40 @@ class Profile {
 
   private:
     friend class ProfileEdit;
+    friend class ProfileReading;
 
     // The file parsed as it is now, or null when it cannot be read.
-    const ini::Document* Current(const std::string& path);
+    std::shared_ptr<const ini::Document> Current(const std::string& path);
     void Remember(const std::string& path, std::string bytes, ini::Document document);
 
     struct Parsed {
         std::string bytes;
-        ini::Document document;
+        std::shared_ptr<const ini::Document> document;
+        std::optional<FileStamp> stamp;  // taken just before the bytes were read
+        // The stamp alone may vouch for the bytes: they were last written long enough
+        // before they were read that any later write must have changed the time.
+        bool settled = false;
     };
 
     FileSystem& files_;
-    // Comparing the bytes read with the bytes last parsed is the check that the file has
-    // not changed: unlike a file's size and time it cannot miss an edit (time stamps are 2 s
-    // apart on FAT and an editor keeps the size when it changes one digit), and it costs
-    // the read that every read makes anyway, far less than parsing the file again.
+    // Whether the file changed since it was parsed: when its size and time are those of the
+    // bytes parsed, and that time lay more than the coarsest file time step (2 s, FAT) before
+    // the bytes were read, nothing can have written it since; otherwise (an edit of the same
+    // size within the same time step) the bytes are read and compared. So no edit is missed,
+    // and a read of an unchanged file costs one look at its size and time, not a parse.
     std::map<std::string, Parsed> parsed_;
+};
+
+// The reads of one operation that runs through without pausing (a loop over the whole list
+// on the window thread): the file is looked at once, and every read sees it as it was then.
+// A missing or unreadable file reads "n/a" everywhere.
+class ProfileReading {
+  public:
+    ProfileReading(Profile& profile, const std::string& path) : document_(profile.Current(path)) {}
+    std::string ReadIniValue(std::string_view section, std::string_view key) const;
+
+  private:
+    std::shared_ptr<const ini::Document> document_;
 };
 
 // Whether a save may create the file it changes.

@@ -37,6 +37,7 @@ void FakeFileSystem::AddFile(const std::string& path, std::string_view bytes) {
     AddFolder(ParentKey(key));
     auto [it, added] = files_.try_emplace(key, Entry{path, {}});
     it->second.bytes = std::string(bytes);
+    it->second.lastWrite = FileTime();
 }
 
 void FakeFileSystem::AddFolder(const std::string& path) {
@@ -101,12 +102,20 @@ bool FakeFileSystem::ReplaceFileContents(const std::string& path, std::string_vi
     }
     auto [it, added] = files_.try_emplace(key, Entry{path, {}});
     it->second.bytes = std::string(bytes);
+    it->second.lastWrite = FileTime();
     return true;
 }
 
 bool FakeFileSystem::FileExists(const std::string& path) {
     calls_.push_back({Op::kExists, path});
     return files_.count(Key(path)) > 0;
+}
+
+std::optional<FileStamp> FakeFileSystem::Stamp(const std::string& path) {
+    calls_.push_back({Op::kStamp, path});
+    auto it = files_.find(Key(path));
+    if (it == files_.end()) return std::nullopt;
+    return FileStamp{it->second.bytes.size(), it->second.lastWrite, now_};
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "base/error.h"
@@ -86,17 +87,30 @@ TEST_F(ProfileTest, EraseRemovesTheSectionAndIgnoresWhatIsMissing) {
     EXPECT_EQ(profile.ReadIniValue("HOT2", "HotKey", kPath), "n/a");
 }
 
-// The parse is kept between reads, but no edit may hide behind it: the fake file system has
-// no time stamps at all, so this holds whatever size and time the edit leaves.
-TEST_F(ProfileTest, AnEditOfTheSameSizeAtTheSameMomentIsSeenByTheNextRead) {
+// The parse is kept between reads, but no edit may hide behind it: the fake file system keeps
+// file times in two-second steps, as FAT does.
+TEST_F(ProfileTest, AnEditOfTheSameSizeWithinTheSameSecondIsSeenByTheNextRead) {
+    constexpr std::int64_t kSecond = 10'000'000;
     files.AddFile(kPath, "[TRAY]\r\nDRIVE=D:\r\n");
     EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "D:");
-    files.AddFile(kPath, "[TRAY]\r\nDRIVE=E:\r\n");
+    files.AdvanceClock(kSecond / 2);
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=E:\r\n");  // same size, same file time
     EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "E:");
     // A write starts from the file as it is now, not from the parse kept.
     files.AddFile(kPath, "[TRAY]\r\nDRIVE=F:\r\n");
     profile.WriteIniValue("TRAY", "ANIMATION", "0", kPath);
     EXPECT_EQ(files.File(kPath), "[TRAY]\r\nDRIVE=F:\r\nANIMATION=0\r\n");
+
+    // Long after its last write, an unchanged file is not read again...
+    files.AdvanceClock(3 * kSecond);
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "F:");
+    files.ClearCalls();
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "F:");
+    EXPECT_EQ(files.CountCalls(Op::kRead), 0);
+    // ...and an edit of the same size then still gets a later time.
+    files.AdvanceClock(kSecond / 10);
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=G:\r\nANIMATION=0\r\n");
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "G:");
 }
 
 TEST_F(ProfileTest, AnEditIsWrittenWithOneReplaceOrNotAtAll) {
