@@ -21,15 +21,20 @@ std::string_view CleanValue(std::string_view value) {
 }  // namespace
 
 Document::Document(std::string_view text) {
-    const std::size_t start = ByteOrderMarkSize(text);
-    prefix_ = std::string(text.substr(0, start));
-    const std::string_view content = text.substr(start);
-    const std::vector<Line> lines = ParseLines(content);
+    prefix_ = std::string(text.substr(0, ByteOrderMarkSize(text)));
+    const std::vector<Line> lines = ParseLines(text);
     rows_.reserve(lines.size());
     for (const Line& line : lines) {
-        rows_.push_back(MakeRow(std::string(content.substr(line.begin, line.next - line.begin)),
+        rows_.push_back(MakeRow(std::string(text.substr(line.begin, line.next - line.begin)),
                                 line.next - line.end));
     }
+}
+
+// After an edit that may have made new line breaks, or put a byte order mark at the start of
+// a file that had none, the lines are split again from the text, as a fresh read would.
+void Document::SplitAgainIf(bool needed) {
+    if (needed || (prefix_.empty() && !rows_.empty() && ByteOrderMarkSize(rows_.front().bytes) > 0))
+        *this = Document(Text());
 }
 
 Document::Row Document::MakeRow(std::string bytes, std::size_t endingSize) {
@@ -145,8 +150,7 @@ bool Document::Set(std::string_view section, std::string_view key, std::string_v
     section = Trim(section);
     key = Trim(key);
     value = CleanValue(value);
-    // Names holding a line break become several lines; the edit is made as for any name
-    // and the lines are then split again from the text, as a fresh read would.
+    // Names holding a line break become several lines.
     const bool splitAgain = HasLineBreak(section) || HasLineBreak(key);
     auto found = FindSection(section);
     if (!found) {
@@ -195,7 +199,7 @@ bool Document::Set(std::string_view section, std::string_view key, std::string_v
             Insert(*anchor + 1, MakeRow(entry.append(lineEnd), lineEnd.size()));
         }
     }
-    if (splitAgain) *this = Document(Text());
+    SplitAgainIf(splitAgain);
     return true;
 }
 
@@ -205,6 +209,7 @@ bool Document::Erase(std::string_view section) {
     rows_.erase(rows_.begin() + std::ptrdiff_t(found->first),
                 rows_.begin() + std::ptrdiff_t(found->end));
     indexed_ = false;
+    SplitAgainIf(false);
     return true;
 }
 

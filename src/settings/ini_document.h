@@ -68,6 +68,7 @@ class Document {
     std::optional<std::size_t> FindKey(const Section& section, std::string_view key) const;
     std::string_view FileLineEnd() const;
     void Insert(std::size_t at, Row row);
+    void SplitAgainIf(bool needed);
 
     std::string prefix_;  // the byte order mark, when the text starts with one
     std::vector<Row> rows_;
