@@ -113,7 +113,14 @@ int RunFloorWindow(const std::string& logPath, const std::string& module) {
     RegisterClassExW(&windowClass);
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 100, 100,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
-    if (!window || !RegisterHotKey(window, 1, kModifiers, kKey)) return 2;
+    if (!window) return 2;
+    // The benchmark looks whether the key is taken by taking it for a moment itself; a
+    // collision with that look is tried again.
+    const auto deadline = GetTickCount() + 10000;
+    while (!RegisterHotKey(window, 1, kModifiers, kKey)) {
+        if (GetTickCount() > deadline) return 2;
+        Sleep(5);
+    }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_HOTKEY) {
@@ -345,10 +352,18 @@ void MeasurePresses(std::vector<Row>& rows) {
         Sleep(300);  // the desktop settles after the main window hides
         Measure(quorvel, kPressesPerRound);
         SendMessageW(main, kBackgroundModeMessage, 1, 0);
+        if (!CanRegister(kModifiers, kKey))
+            throw std::runtime_error("leaving background mode kept the combination");
     };
     auto measureFloor = [&](Phase& phase, const std::string& withModule) {
         Helper helper("floor \"" + phase.log.string() + "\" \"" + withModule + "\"");
-        if (!WaitUntil([] { return !CanRegister(kModifiers, kKey); }, kFirstWindowWait))
+        if (!WaitUntil(
+                [&] {
+                    return !CanRegister(kModifiers, kKey) ||
+                           WaitForSingleObject(helper.Process(), 0) == WAIT_OBJECT_0;
+                },
+                kFirstWindowWait) ||
+            CanRegister(kModifiers, kKey))
             throw std::runtime_error("the floor window never took the hot key");
         Measure(phase, kPressesPerRound);
     };
@@ -503,23 +518,37 @@ void MeasureSaves(std::vector<Row>& rows) {
     folder.SetOption(L"MESSAGE", L"DELETE_HOT_KEY", L"0");
     AddPlugins(folder, 2);
     const fs::path list = folder.File("DATA\\BASE.INI");
+    // Real hot-key texts, all different: every modifier set with letters, digits, F keys and
+    // named keys.
     std::vector<Combination> combinations;
-    for (int n = 1; n <= kListForDelete; ++n)
-        combinations.push_back({"Combination " + std::to_string(n), true, false, "timed.dll"});
+    const char* modifiers[] = {"Ctrl+Alt+",   "Ctrl+",           "Alt+",  "Shift+Alt+",
+                               "Ctrl+Shift+", "Shift+Ctrl+Alt+", "Shift+"};
+    std::vector<std::string> keys;
+    for (char c = 'A'; c <= 'Z'; ++c) keys.push_back(std::string(1, c));
+    for (char c = '0'; c <= '9'; ++c) keys.push_back(std::string(1, c));
+    for (int f = 1; f <= 24; ++f) keys.push_back("F" + std::to_string(f));
+    for (const char* name : {"Ins", "Del", "Home", "End", "PgUp", "PgDn", "Left", "Up", "Right",
+                             "Down", "Space", "Tab", "Enter", "BkSp", "Esc"})
+        keys.push_back(name);
+    for (int n = 0; int(combinations.size()) < kListForDelete; ++n)
+        combinations.push_back(
+            {modifiers[n / int(keys.size())] + keys[n % keys.size()], true, false, "timed.dll"});
+    const std::wstring first(combinations[0].hotKey.begin(), combinations[0].hotKey.end());
     const std::string full = ListFile(combinations);
     WriteTextFile(list, full);
-    std::optional<RunningProgram> program;
-    const HWND main = Start(folder, program);
-    HWND listBox = ControlAt(main, LayoutOf(kForm1Layout, "List"));
-    HWND deleteButton = ControlAt(main, LayoutOf(kForm1Layout, "Button2"));
     std::vector<double> deletes, deleteFloor, saves, saveFloor;
-    for (int i = 0; i <= kSaves; ++i) {
+    // A fresh start for each: the list shows combination 1 again only when loaded anew.
+    for (int i = 0; i <= kSaves / 2; ++i) {
+        WriteTextFile(list, full);
+        std::optional<RunningProgram> program;
+        const HWND main = Start(folder, program);
+        HWND listBox = ControlAt(main, LayoutOf(kForm1Layout, "List"));
         // The entry of combination 1 (the list is sorted: it is looked up by its text).
         const LRESULT entry =
-            SendMessageW(listBox, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"Combination 1"));
+            SendMessageW(listBox, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(first.c_str()));
         SendMessageW(listBox, LB_SETCURSEL, WPARAM(entry), 0);
         const LONGLONG begin = Now();
-        SendMessageW(deleteButton, BM_CLICK, 0, 0);
+        SendMessageW(ControlAt(main, LayoutOf(kForm1Layout, "Button2")), BM_CLICK, 0, 0);
         const double took = Milliseconds(Now() - begin);
         const std::string after = Bytes(list);
         if (after.find("Index=499") == std::string::npos)
@@ -528,8 +557,11 @@ void MeasureSaves(std::vector<Row>& rows) {
             deletes.push_back(took);
             deleteFloor.push_back(ReplaceOnce(folder.File("floor.ini"), after));
         }
-        WriteTextFile(list, full);  // combination 1 back for the next round
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        program->WaitForExit(10s);
     }
+    std::optional<RunningProgram> program;
+    const HWND main = Start(folder, program);
     HWND setting = ControlAt(main, LayoutOf(kForm1Layout, "Button4"));
     for (int i = 0; i <= kSaves; ++i) {
         // A hand edit, so Ok writes. (On the bytes: the system's profile functions in this
@@ -562,12 +594,18 @@ void MeasureSaves(std::vector<Row>& rows) {
 
 int RunBenchmark() {
     std::vector<Row> rows;
-    MeasurePresses(rows);
-    MeasureStarts(rows);
-    MeasureEditor(rows);
-    MeasureSaves(rows);
+    int failures = 0;
+    // A section that fails is said and the others still measured.
+    for (auto* section : {MeasurePresses, MeasureStarts, MeasureEditor, MeasureSaves}) {
+        try {
+            section(rows);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "program_bench: %s\n", error.what());
+            ++failures;
+        }
+    }
     PrintTable(rows);
-    return 0;
+    return failures == 0 ? 0 : 1;
 }
 
 }  // namespace

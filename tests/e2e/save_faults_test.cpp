@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "hot_key_driver.h"
 #include "program_driver.h"
@@ -100,6 +101,13 @@ class SaveFaultsTest : public ::testing::Test {
         SCOPED_TRACE(fault.name);
         before_ = Bytes(file);
         fault.make(file, main_);
+        // Ended also when a check fails, so no fault outlives the test.
+        struct Ending {
+            std::function<void()> end;
+            ~Ending() {
+                if (end) end();
+            }
+        } ending{[&] { fault.end(file, main_); }};
         save();
         HWND box = nullptr;
         ASSERT_TRUE(WaitUntil([&] {
@@ -119,7 +127,7 @@ class SaveFaultsTest : public ::testing::Test {
         PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
         EXPECT_TRUE(program_->Running());
-        fault.end(file, main_);
+        std::exchange(ending.end, nullptr)();
         EXPECT_EQ(Bytes(file), before_) << "the file was changed";
     }
 
