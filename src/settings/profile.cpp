@@ -22,13 +22,20 @@ bool Settled(const std::optional<FileStamp>& stamp) {
 }
 }  // namespace
 
-std::shared_ptr<const ini::Document> Profile::Current(const std::string& path) {
+std::shared_ptr<const ini::Document> Profile::Current(const std::string& path, bool forUpdate) {
     const std::optional<FileStamp> stamp = files_.Stamp(path);
     auto known = parsed_.find(path);
     if (known != parsed_.end() && known->second.settled && SameStamp(known->second.stamp, stamp))
         return known->second.document;
     auto bytes = files_.ReadFile(path);
-    if (!bytes) return nullptr;
+    if (!bytes) {
+        // Held by another program without sharing: the parse of a file of the same size and
+        // time stands in for it, rather than every value reading "n/a".
+        // A save never starts from it: it must not replace a file it could not read.
+        if (!forUpdate && known != parsed_.end() && SameStamp(known->second.stamp, stamp))
+            return known->second.document;
+        return nullptr;
+    }
     if (known == parsed_.end() || known->second.bytes != *bytes) {
         Parsed& entry = parsed_[path];
         entry.document = std::make_shared<const ini::Document>(*bytes);
@@ -76,7 +83,7 @@ std::string ProfileReading::ReadIniValue(std::string_view section, std::string_v
 
 ProfileEdit::ProfileEdit(Profile& profile, std::string path, MissingFile missing)
     : profile_(profile), path_(std::move(path)) {
-    if (const auto current = profile_.Current(path_)) {
+    if (const auto current = profile_.Current(path_, /*forUpdate=*/true)) {
         document_ = *current;
         return;
     }

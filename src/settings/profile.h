@@ -35,7 +35,7 @@ class Profile {
     friend class ProfileReading;
 
     // The file parsed as it is now, or null when it cannot be read.
-    std::shared_ptr<const ini::Document> Current(const std::string& path);
+    std::shared_ptr<const ini::Document> Current(const std::string& path, bool forUpdate = false);
     void Remember(const std::string& path, std::string bytes, ini::Document document);
 
     struct Parsed {

@@ -65,9 +65,12 @@ class SaveFaultsTest : public ::testing::Test {
         return {
             {"locked by another process",
              [this](const fs::path& file, HWND) {
-                 lock_ = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-                 ASSERT_NE(lock_, INVALID_HANDLE_VALUE);
+                 // The program itself may be reading the file for a moment.
+                 ASSERT_TRUE(WaitUntil([&] {
+                     lock_ = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+                     return lock_ != INVALID_HANDLE_VALUE;
+                 }));
              },
              [this](const fs::path&, HWND) { CloseHandle(lock_); }},
             {"read-only",
