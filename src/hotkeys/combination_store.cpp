@@ -104,12 +104,29 @@ std::string CombinationStore::ReadValue(int number, std::string_view key) {
     return profile_.ReadIniValue(CombinationSection(number), key, listFile_);
 }
 
-void CombinationStore::WriteValue(int number, std::string_view key, std::string_view value) {
-    profile_.WriteIniValue(CombinationSection(number), key, value, listFile_);
+ProfileEdit CombinationStore::EditList() {
+    return ProfileEdit(profile_, listFile_, MissingFile::kRefuse);
+}
+
+void CombinationStore::Save(ProfileEdit& edit) {
+    // The action is resolved before anything is written, so a module scan that fails
+    // leaves no half-written record.
+    const std::string action = host_.ResolveAction(Setting.Plugin, ResolveMode::kAction);
+    const std::string section = CombinationSection(RecordNumber);
+    edit.WriteIniValue(section, kKeys[0], Setting.HotKey);
+    edit.WriteIniValue(section, kKeys[1], action);
+    edit.WriteIniValue(section, kKeys[2], Setting.Checked);
+    edit.WriteIniValue(section, kKeys[3], EncodeCommand(Setting.Command));
+    edit.WriteIniValue(section, kKeys[4], Setting.Warning);
+    edit.WriteIniValue(section, kKeys[5], EncodeComment(Setting.Comment));
 }
 
 int CombinationStore::StoredCount() {
-    const std::string text = profile_.ReadIniValue(kBaseSection, kIndexKey, listFile_);
+    return StoredCount(ProfileReading(profile_, listFile_));
+}
+
+int CombinationStore::StoredCount(const ProfileReading& file) {
+    const std::string text = file.ReadIniValue(kBaseSection, kIndexKey);
     const int count = ParseInteger(text);
     if (count > kLastCombinationNumber)
         throw Error("'" + text + "' is not a valid number of combinations");
@@ -144,13 +161,9 @@ void CombinationStore::TransferRecord(std::string_view mode) {
         EditorCommand = Setting.Command;
         editor_.comment.SetText(Setting.Comment);
     } else if (mode == "SAVE") {
-        WriteValue(RecordNumber, kKeys[0], Setting.HotKey);
-        WriteValue(RecordNumber, kKeys[1],
-                   host_.ResolveAction(Setting.Plugin, ResolveMode::kAction));
-        WriteValue(RecordNumber, kKeys[2], Setting.Checked);
-        WriteValue(RecordNumber, kKeys[3], EncodeCommand(Setting.Command));
-        WriteValue(RecordNumber, kKeys[4], Setting.Warning);
-        WriteValue(RecordNumber, kKeys[5], EncodeComment(Setting.Comment));
+        ProfileEdit edit = EditList();
+        Save(edit);
+        edit.Commit();
     } else if (mode == "LOAD") {
         Setting.HotKey = ReadValue(RecordNumber, kKeys[0]);
         Setting.Plugin = host_.ResolveAction(ReadValue(RecordNumber, kKeys[1]), ResolveMode::kName);
@@ -161,11 +174,14 @@ void CombinationStore::TransferRecord(std::string_view mode) {
     }
 }
 
+// The loops over the whole list look at the file once: they run through without pausing,
+// so that is what reading it for each value would see.
 void CombinationStore::LoadList() {
     list_.Clear();
-    const int count = StoredCount();
+    const ProfileReading file(profile_, listFile_);
+    const int count = StoredCount(file);
     for (int n = 1; n <= count; ++n) {
-        const std::string hotKey = ReadValue(n, "HotKey");
+        const std::string hotKey = file.ReadIniValue(CombinationSection(n), "HotKey");
         list_.Add(IsUnavailable(hotKey) ? hotKey + std::string(kUnavailableMark) : hotKey);
     }
 }
@@ -190,30 +206,43 @@ std::string CombinationStore::EntryHotKey(int index) const {
     return text;
 }
 
+// Each operation changes the file with one replace: the writes go into one edit of the
+// file, in the order of the record, and reach the disc together or not at all.
 void CombinationStore::New() {
     TransferRecord("SETTING");
     RecordNumber = TargetNumber;
-    TransferRecord("SAVE");
-    profile_.WriteIniValue(kBaseSection, kIndexKey, std::to_string(TargetNumber), listFile_);
+    ProfileEdit edit = EditList();
+    Save(edit);
+    edit.WriteIniValue(kBaseSection, kIndexKey, std::to_string(TargetNumber));
+    edit.Commit();
 }
 
 void CombinationStore::ReSave() {
     TransferRecord("SETTING");
     RecordNumber = TargetNumber;
-    TransferRecord("SAVE");
+    ProfileEdit edit = EditList();
+    Save(edit);
+    edit.Commit();
 }
 
 void CombinationStore::Delete() {
-    const int count = StoredCount();
+    // Taken first, so a list file that is gone or locked is named, not read as "n/a".
+    ProfileEdit edit = EditList();
+    const int count = ParseInteger(edit.ReadIniValue(kBaseSection, kIndexKey));
     int k = SelectedRecordNumber();
     // No stored combination matches the entry (or the file shrank by hand): nothing to
     // remove, and moving sections would lose other combinations.
     if (k <= 0 || k > count) return;
     const int selected = list_.ItemIndex();
-    for (; k != count; ++k)
-        for (std::string_view key : kKeys) WriteValue(k, key, ReadValue(k + 1, key));
-    profile_.EraseIniSection(CombinationSection(k), listFile_);
-    profile_.WriteIniValue(kBaseSection, kIndexKey, std::to_string(count - 1), listFile_);
+    for (; k != count; ++k) {
+        const std::string section = CombinationSection(k);
+        const std::string next = CombinationSection(k + 1);
+        for (std::string_view key : kKeys)
+            edit.WriteIniValue(section, key, edit.ReadIniValue(next, key));
+    }
+    edit.EraseIniSection(CombinationSection(k));
+    edit.WriteIniValue(kBaseSection, kIndexKey, std::to_string(count - 1));
+    edit.Commit();
     LoadList();
     SelectEntry(selected);
 }
@@ -222,8 +251,9 @@ int CombinationStore::SelectedRecordNumber() {
     const std::string text = EntryHotKey(list_.ItemIndex());
     int result = 0;
     const int entries = list_.Count();
+    const ProfileReading file(profile_, listFile_);
     for (int n = 1; n <= entries; ++n)
-        if (ReadValue(n, "HotKey") == text) result = n;
+        if (file.ReadIniValue(CombinationSection(n), "HotKey") == text) result = n;
     return result;
 }
 
@@ -244,9 +274,10 @@ void CombinationStore::SelectHotKey(const std::string& hotKey) {
 
 int CombinationStore::FindStored(const std::string& hotKey) {
     int found = 0;
-    const int count = StoredCount();
+    const ProfileReading file(profile_, listFile_);
+    const int count = ParseInteger(file.ReadIniValue(kBaseSection, kIndexKey));
     for (int n = 1; n <= count; ++n)
-        if (ReadValue(n, "HotKey") == hotKey) found = n;
+        if (file.ReadIniValue(CombinationSection(n), "HotKey") == hotKey) found = n;
     return found;
 }
 

@@ -49,7 +49,8 @@ struct CombinationFields {
 };
 
 // The combination list file (DATA\BASE.INI) and the main window's list of it. Nothing is
-// cached: every operation reads the file at the moment it needs a value.
+// kept but what the profile keeps while the file is unchanged: every operation reads the
+// file at the moment it needs a value.
 class CombinationStore {
   public:
     CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames, ModuleHost& host,
@@ -92,6 +93,7 @@ class CombinationStore {
     // naming it when it is beyond the last combination number (a damaged file: reading that
     // many entries one by one would keep start-up busy for minutes).
     int StoredCount();
+    int StoredCount(const ProfileReading& file);
 
     TSetting Setting;
     int RecordNumber = 0;
@@ -100,7 +102,11 @@ class CombinationStore {
     std::string EditorCommand;
 
   private:
-    void WriteValue(int number, std::string_view key, std::string_view value);
+    // An edit of the list file for one operation; a missing or unreadable file is refused,
+    // since writing into a new one would make a list of gaps.
+    ProfileEdit EditList();
+    // The working record into section "HOT" + RecordNumber.
+    void Save(ProfileEdit& edit);
     void RefreshHint();
     bool IsUnavailable(std::string_view hotKey) const;
     // The hot-key text an entry stands for, without its mark.

@@ -84,13 +84,24 @@ class ErrorReport {
         }
     }
 
+    // Runs what a user asked for by a click: its failure is reported even when it is the
+    // same as the last, since a user who tries again must be told again (no burst).
+    template <typename Function>
+    void RunUserAction(Function&& function) noexcept {
+        try {
+            std::forward<Function>(function)();
+        } catch (...) {
+            Report(std::current_exception(), /*burst=*/false);
+        }
+    }
+
     // A failure caught at the boundary. Never throws.
-    void Report(const std::exception_ptr& error) noexcept {
+    void Report(const std::exception_ptr& error, bool burst = true) noexcept {
         try {
             std::string text = ErrorReportText(error);
             if (showing_) return;
             const Clock::time_point now = now_();
-            if (reported_ && text == burst_ && now < burstEnds_) {
+            if (burst && reported_ && text == burst_ && now < burstEnds_) {
                 burstEnds_ = now + kQuietTime;
                 return;
             }

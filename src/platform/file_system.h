@@ -8,6 +8,14 @@
 
 namespace quorvel {
 
+// What tells whether a file changed without reading it, in 100 ns units: its size, its last
+// write time, and the file system's clock at the moment it was asked.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t lastWrite = 0;
+    std::int64_t now = 0;
+};
+
 // Whole-file access for the core. Paths are program texts (Windows paths, bytes as
 // stored); every call opens and closes what it touches, nothing is cached.
 class FileSystem {
@@ -27,6 +35,9 @@ class FileSystem {
     // The file's size in bytes, or nothing when it does not exist or is a folder; lets a
     // caller refuse a file too large to read whole.
     virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
+    // The file's stamp, or nothing when there is no file or it cannot be told; the reader
+    // then compares the bytes.
+    virtual std::optional<FileStamp> Stamp(const std::string& /*path*/) { return std::nullopt; }
 
     // Creates the folder (and its parents); true when it exists afterwards.
     virtual bool CreateFolder(const std::string& path) = 0;

@@ -35,6 +35,12 @@ struct Line {
     std::size_t valueEnd = 0;
 };
 
+// The size of the UTF-8 byte order mark the text starts with (0 or 3).
+std::size_t ByteOrderMarkSize(std::string_view text);
+
+// Fills in the kind, name and value of a line whose begin and end are set.
+void ClassifyLine(std::string_view text, Line& line);
+
 // Splits a file text into lines. A line ends at CR LF, LF or a lone CR; a UTF-8 byte
 // order mark at the start belongs to no line.
 std::vector<Line> ParseLines(std::string_view text);

@@ -26,6 +26,14 @@ void Options::Write(const TextOption& option, std::string_view value) const {
     profile_.WriteIniValue(option.section, option.key, value, filePath_);
 }
 
+void OptionsEdit::Write(const BoolOption& option, bool value) {
+    edit_.WriteIniValue(option.section, option.key, BooleanText(value));
+}
+
+void OptionsEdit::Write(const TextOption& option, std::string_view value) {
+    edit_.WriteIniValue(option.section, option.key, value);
+}
+
 std::string PluginFolder(const Options& options, std::string_view programFolder) {
     if (options.Read(option::kAutoPluginFolder)) {
         return std::string(programFolder).append("PLUGIN\\");

@@ -68,7 +68,7 @@ inline constexpr std::array<Key, 15> kAll{{
 }};
 }  // namespace option
 
-// The options file of one program folder. Every read opens the file at that moment, so an
+// The options file of one program folder. Every read reads the file at that moment, so an
 // edit (by the options dialog or by hand) counts at the next use of the key.
 class Options {
   public:
@@ -87,8 +87,26 @@ class Options {
     void Write(const TextOption& option, std::string_view value) const;
 
   private:
+    friend class OptionsEdit;
     Profile& profile_;
     std::string filePath_;
+};
+
+// Option writes that reach the file together, with one replace, at Commit: a save of the
+// options. The file must exist (it holds keys the save does not write): a missing or
+// unreadable one raises "Unable to write to <path>" and is never made anew with a part of
+// the options.
+class OptionsEdit {
+  public:
+    explicit OptionsEdit(const Options& options)
+        : edit_(options.profile_, options.filePath_, MissingFile::kRefuse) {}
+
+    void Write(const BoolOption& option, bool value);
+    void Write(const TextOption& option, std::string_view value);
+    void Commit() { edit_.Commit(); }
+
+  private:
+    ProfileEdit edit_;
 };
 
 // The folder plug-in modules are looked for in, with its trailing backslash: the program

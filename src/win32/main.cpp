@@ -56,7 +56,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32InstanceSystem instances;
     if (!quorvel::ClaimFirstInstance(instances)) return 0;
     quorvel::win32::Win32Toolkit toolkit(instance);
-    quorvel::win32::Win32FileSystem files;
+    quorvel::win32::Win32FileSystem systemFiles;
+#ifdef QUORVEL_TEST_HOOKS
+    quorvel::win32::TestFileSystem files(systemFiles);
+#else
+    quorvel::FileSystem& files = systemFiles;
+#endif
     quorvel::win32::Win32Keyboard keyboard;
     quorvel::win32::Win32KeyNames keyNames;
     quorvel::win32::Win32ModuleLoader modules;
@@ -86,7 +91,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         quorvel::Program program(toolkit, services);
 #ifdef QUORVEL_TEST_HOOKS
-        quorvel::win32::InstallTestHooks(program);
+        quorvel::win32::InstallTestHooks(program, files);
 #endif
         return program.Run();
     } catch (const std::exception& error) {

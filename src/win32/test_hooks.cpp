@@ -14,14 +14,24 @@ namespace quorvel::win32 {
 
 namespace {
 
+struct HookTargets {
+    Program& program;
+    TestFileSystem& files;
+};
+
 LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
+    auto& targets = *reinterpret_cast<HookTargets*>(data);
+    if (message == kFullDiscMessage) {
+        targets.files.SetDiscFull(wParam != 0);
+        return 0;
+    }
     if (message == kIconChecksumMessage) {
         const auto icon = HICON(SendMessageW(HWND(wParam), WM_GETICON, ICON_BIG, 0));
         return LRESULT(IconChecksum(icon));
     }
     if (message != kPopupMenuMessage) return DefSubclassProc(window, message, wParam, lParam);
-    auto& program = *reinterpret_cast<Program*>(data);
+    Program& program = targets.program;
     const Point at{int(std::int16_t(LOWORD(lParam))), int(std::int16_t(HIWORD(lParam)))};
     return CallFromSystem<LRESULT>(0, [&]() -> LRESULT {
         program.Form1().PopupMenuAt(int(wParam), at);
@@ -31,9 +41,11 @@ LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-void InstallTestHooks(Program& program) {
+void InstallTestHooks(Program& program, TestFileSystem& files) {
+    // One program per process: the targets live as long as it.
+    static HookTargets targets{program, files};
     SetWindowSubclass(HWND(program.Form1().Window().Handle()), TestHook, 1,
-                      reinterpret_cast<DWORD_PTR>(&program));
+                      reinterpret_cast<DWORD_PTR>(&targets));
 }
 
 }  // namespace quorvel::win32

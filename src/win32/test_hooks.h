@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_system.h"
+
 // Built only into the program the end-to-end tests drive (quorvel_test), never into the
 // one users get.
 namespace quorvel {
@@ -17,7 +19,36 @@ inline constexpr unsigned kPopupMenuMessage = 0x8051;
 // (other processes cannot read a window's icon everywhere).
 inline constexpr unsigned kIconChecksumMessage = 0x8052;
 
-// Makes the main window answer kPopupMenuMessage and kIconChecksumMessage.
-void InstallTestHooks(Program& program);
+// WParam 1: every later replace of a file fails as on a full disc; 0: the disc has room
+// again. The fault tests of saving use it, since no test can fill a real disc.
+inline constexpr unsigned kFullDiscMessage = 0x8053;
+
+// The program's files with a disc that can be made full.
+class TestFileSystem : public FileSystem {
+  public:
+    explicit TestFileSystem(FileSystem& files) : files_(files) {}
+    void SetDiscFull(bool full) { discFull_ = full; }
+
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        return files_.ReadFile(path);
+    }
+    bool ReplaceFileContents(const std::string& path, std::string_view bytes) override {
+        return !discFull_ && files_.ReplaceFileContents(path, bytes);
+    }
+    bool FileExists(const std::string& path) override { return files_.FileExists(path); }
+    std::optional<FileStamp> Stamp(const std::string& path) override { return files_.Stamp(path); }
+    bool CreateFolder(const std::string& path) override { return files_.CreateFolder(path); }
+    std::vector<std::string> ListFiles(const std::string& pattern) override {
+        return files_.ListFiles(pattern);
+    }
+
+  private:
+    FileSystem& files_;
+    bool discFull_ = false;
+};
+
+// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage and
+// kFullDiscMessage.
+void InstallTestHooks(Program& program, TestFileSystem& files);
 
 }  // namespace quorvel::win32

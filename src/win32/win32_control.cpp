@@ -61,6 +61,10 @@ void Win32ControlCore::Fire(const std::function<void()>& handler) {
     if (handler) form_.Toolkit().Guard(handler);
 }
 
+void Win32ControlCore::FireUserAction(const std::function<void()>& handler) {
+    if (handler) form_.Toolkit().GuardUserAction(handler);
+}
+
 LayoutRect Win32ControlCore::CoreBounds() const {
     RECT r{};
     GetWindowRect(window_.Get(), &r);

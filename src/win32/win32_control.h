@@ -49,6 +49,8 @@ class Win32ControlCore : private WindowObject {
 
   protected:
     void Fire(const std::function<void()>& handler);
+    // For a button's click: a failure is shown every time the user tries again.
+    void FireUserAction(const std::function<void()>& handler);
 
     LayoutRect CoreBounds() const;
     void CoreSetBounds(LayoutRect bounds);

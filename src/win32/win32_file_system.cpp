@@ -102,6 +102,20 @@ std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) 
     return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+std::optional<FileStamp> Win32FileSystem::Stamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& time) {
+        return std::int64_t((std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    };
+    return FileStamp{(std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                     ticks(data.ftLastWriteTime), ticks(now)};
+}
+
 bool Win32FileSystem::CreateFolder(const std::string& path) {
     const std::wstring folder = Widen(path);
     // Each parent first; the ones that exist (and the drive) just fail to be created.

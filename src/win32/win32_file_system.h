@@ -11,6 +11,7 @@ class Win32FileSystem : public FileSystem {
     bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
     std::optional<std::uint64_t> FileSize(const std::string& path) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& pattern) override;
 };

@@ -33,7 +33,7 @@ void Win32GlyphButton::SetGlyph(const Bitmap& glyph) {
 }
 
 void Win32GlyphButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED) Fire(onClick_);
+    if (code == BN_CLICKED) FireUserAction(onClick_);
 }
 
 bool Win32GlyphButton::OnDrawItem(const DRAWITEMSTRUCT& item) {

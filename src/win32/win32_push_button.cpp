@@ -40,7 +40,7 @@ void Win32PushButton::ShowError(const std::string& text) {
 }
 
 void Win32PushButton::Clicked(int) {
-    Fire(onClick_);
+    FireUserAction(onClick_);
 }
 
 bool Win32PushButton::PointerInside(LPARAM lParam) const {

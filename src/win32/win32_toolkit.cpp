@@ -196,6 +196,10 @@ void Win32Toolkit::Guard(const std::function<void()>& handler) {
     report_.Run(handler);
 }
 
+void Win32Toolkit::GuardUserAction(const std::function<void()>& handler) {
+    report_.RunUserAction(handler);
+}
+
 bool Win32Toolkit::Pump(const std::function<bool()>& done) {
     MSG message;
     while (!done()) {

@@ -54,6 +54,8 @@ class Win32Toolkit : public Toolkit {
     // Runs a handler of the program: errors are shown by the standard error report, one
     // at a time and once per burst (ErrorReport).
     void Guard(const std::function<void()>& handler);
+    // Runs the handler of a user's action on a control: its failure is shown every time.
+    void GuardUserAction(const std::function<void()>& handler);
     // Dispatches messages until `done` holds. False when the program was asked to quit
     // meanwhile (the quit request is left for the outer loop).
     bool Pump(const std::function<bool()>& done);

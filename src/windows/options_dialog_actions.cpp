@@ -44,24 +44,27 @@ void TForm3::LoadOption() {
 
 void TForm3::SaveOption() {
     if (!parts_) return;
-    const Options& options = parts_->options;
-    options.Write(option::kAutorun, C1->Checked());
+    // All values reach the file in one replace; only then the autorun entry follows it, so a
+    // save that cannot write the file changes nothing at all.
+    OptionsEdit edit(parts_->options);
+    edit.Write(option::kAutorun, C1->Checked());
+    edit.Write(option::kEnableAllHotKey, C2->Checked());
+    edit.Write(option::kExitProgram, C3->Checked());
+    edit.Write(option::kDisableFoneModes, C4->Checked());
+    edit.Write(option::kDeleteHotKey, C5->Checked());
+    edit.Write(option::kFastOpen, C7->Checked());
+    edit.Write(option::kDiskInDrive, C8->Checked());
+    edit.Write(option::kAnimation, C9->Checked());
+    // Without a drive to choose from, the stored one is kept rather than emptied.
+    if (DriveLeter->ItemIndex() >= 0)
+        edit.Write(option::kDrive, DriveLeter->Item(DriveLeter->ItemIndex()));
+    edit.Write(option::kFolderPlugin, FolderEdit->Text());
+    edit.Write(option::kAutoPluginFolder, C6->Checked());
+    edit.Commit();
     if (C1->Checked())
         SetAutorun(parts_->autorun, parts_->programFile);
     else
         ClearAutorun(parts_->autorun);
-    options.Write(option::kEnableAllHotKey, C2->Checked());
-    options.Write(option::kExitProgram, C3->Checked());
-    options.Write(option::kDisableFoneModes, C4->Checked());
-    options.Write(option::kDeleteHotKey, C5->Checked());
-    options.Write(option::kFastOpen, C7->Checked());
-    options.Write(option::kDiskInDrive, C8->Checked());
-    options.Write(option::kAnimation, C9->Checked());
-    // Without a drive to choose from, the stored one is kept rather than emptied.
-    if (DriveLeter->ItemIndex() >= 0)
-        options.Write(option::kDrive, DriveLeter->Item(DriveLeter->ItemIndex()));
-    options.Write(option::kFolderPlugin, FolderEdit->Text());
-    options.Write(option::kAutoPluginFolder, C6->Checked());
     if (parts_->takePluginFolder) parts_->takePluginFolder();
     parts_->discWatch.ApplySavedChoice(C8->Checked());
 }

@@ -115,9 +115,10 @@ HWND FindProgramWindow(DWORD processId, const std::wstring& caption) {
     return search.found;
 }
 
-HWND WaitForMainWindow(const RunningProgram& program) {
+HWND WaitForMainWindow(const RunningProgram& program, std::chrono::milliseconds timeout) {
     HWND main = nullptr;
-    WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); });
+    WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); },
+              timeout);
     return main;
 }
 

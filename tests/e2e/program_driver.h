@@ -59,7 +59,9 @@ bool WaitUntil(const std::function<bool()>& condition,
 HWND FindProgramWindow(DWORD processId, const std::wstring& caption);
 
 // The program's main window once it is shown (found by its caption), or null when it did not
-// appear in time.
-HWND WaitForMainWindow(const RunningProgram& program);
+// appear in time. The time allows for the first start of a 32-bit program in a fresh Wine
+// prefix, which takes seconds on a loaded machine.
+HWND WaitForMainWindow(const RunningProgram& program,
+                       std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
 }  // namespace quorvel::e2e

@@ -37,6 +37,7 @@ void FakeFileSystem::AddFile(const std::string& path, std::string_view bytes) {
     AddFolder(ParentKey(key));
     auto [it, added] = files_.try_emplace(key, Entry{path, {}});
     it->second.bytes = std::string(bytes);
+    it->second.lastWrite = FileTime();
 }
 
 void FakeFileSystem::AddFolder(const std::string& path) {
@@ -101,6 +102,7 @@ bool FakeFileSystem::ReplaceFileContents(const std::string& path, std::string_vi
     }
     auto [it, added] = files_.try_emplace(key, Entry{path, {}});
     it->second.bytes = std::string(bytes);
+    it->second.lastWrite = FileTime();
     return true;
 }
 
@@ -114,6 +116,13 @@ std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
     auto found = files_.find(Key(path));
     if (found == files_.end()) return std::nullopt;
     return found->second.bytes.size();
+}
+
+std::optional<FileStamp> FakeFileSystem::Stamp(const std::string& path) {
+    calls_.push_back({Op::kStamp, path});
+    auto it = files_.find(Key(path));
+    if (it == files_.end()) return std::nullopt;
+    return FileStamp{it->second.bytes.size(), it->second.lastWrite, now_};
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {

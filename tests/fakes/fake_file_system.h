@@ -17,7 +17,7 @@ namespace quorvel {
 // path, and every call is recorded.
 class FakeFileSystem : public FileSystem {
   public:
-    enum class Op { kRead, kReplace, kExists, kCreateFolder, kList };
+    enum class Op { kRead, kReplace, kExists, kCreateFolder, kList, kStamp };
     struct Call {
         Op op;
         std::string path;
@@ -35,6 +35,10 @@ class FakeFileSystem : public FileSystem {
     void FailWrites(const std::string& path, bool fail = true);
     void FailReads(const std::string& path, bool fail = true);
 
+    // The clock, in 100 ns steps. A file written gets the clock's time cut to two seconds, as
+    // FAT keeps it: the coarsest file times a reader must cope with.
+    void AdvanceClock(std::int64_t ticks) { now_ += ticks; }
+
     // Looking at the result.
     std::optional<std::string> File(const std::string& path) const;
     bool HasFolder(const std::string& path) const;
@@ -48,6 +52,7 @@ class FakeFileSystem : public FileSystem {
     bool ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
     std::optional<std::uint64_t> FileSize(const std::string& path) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& pattern) override;
 
@@ -59,7 +64,9 @@ class FakeFileSystem : public FileSystem {
     struct Entry {
         std::string path;  // as first spelled
         std::string bytes;
+        std::int64_t lastWrite = 0;
     };
+    std::int64_t FileTime() const { return now_ - now_ % 20'000'000; }
     static std::string Key(std::string_view path);
     bool FolderExists(const std::string& key) const;
 
@@ -68,6 +75,7 @@ class FakeFileSystem : public FileSystem {
     std::set<std::string> failWrites_;
     std::set<std::string> failReads_;
     std::vector<Call> calls_;
+    std::int64_t now_ = 133'000'000'000'000'000;
 };
 
 }  // namespace quorvel

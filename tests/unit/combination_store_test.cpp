@@ -2,6 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "fakes/fake_file_system.h"
 #include "heart_fixture.h"
 #include "windows/combination_editor.h"
 
@@ -200,6 +203,134 @@ TEST_F(CombinationStoreTest, SelectingPastTheEndTakesTheLastEntry) {
     Store().SelectEntry(7);
     EXPECT_EQ(List().ItemIndex(), 1);
     EXPECT_EQ(List().Hint(), "B - Recorder");
+}
+
+// A list as hands and older versions leave it: keys missing or in another case, notes,
+// blank lines, mixed line endings, blanks around names.
+std::string RandomListFile(std::mt19937& random, int count) {
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const char* endings[] = {"\r\n", "\r\n", "\n", "\r"};
+    const char* keys[] = {"HotKey", "Plugin", "Checked", "Command", "Warning", "Comment"};
+    std::string text = pick(4) == 0 ? "; my hot keys\r\n" : "";
+    auto line = [&](const std::string& content) { text += content + endings[pick(4)]; };
+    line(pick(2) ? "[Base]" : "[base]");
+    line("Index=" + std::to_string(count));
+    for (int n = 1; n <= count; ++n) {
+        line((pick(5) ? "[HOT" : "[hot") + std::to_string(n) + "]");
+        for (int k = 0; k < 6; ++k) {
+            if (pick(12) == 0) continue;
+            std::string value = k == 0             ? "Ctrl+F" + std::to_string(n)
+                                : k == 1           ? "rec.dll"
+                                : k == 2 || k == 4 ? (pick(2) ? "-1" : "0")
+                                : k == 3           ? "cmd" + std::to_string(n)
+                                                   : std::string(pick(3) ? "" : " a \"note\" ");
+            line((pick(10) ? std::string(keys[k]) : " " + std::string(keys[k]) + " ") + "=" +
+                 value);
+        }
+        if (pick(6) == 0) line("; note " + std::to_string(n));
+        if (pick(6) == 0) line("");
+    }
+    if (pick(2))
+        text.resize(
+            text.size() -
+            (text.back() == '\n' && text.size() > 1 && text[text.size() - 2] == '\r' ? 2 : 1));
+    return text;
+}
+
+// What the record's six writes (and any more) gave when each was a replace of its own.
+class ValueByValue {
+  public:
+    explicit ValueByValue(const std::string& text) { files_.AddFile(kPath, text); }
+    std::string Read(int n, std::string_view key) {
+        return profile_.ReadIniValue("HOT" + std::to_string(n), key, kPath);
+    }
+    void Write(std::string_view section, std::string_view key, std::string_view value) {
+        profile_.WriteIniValue(section, key, value, kPath);
+    }
+    void Erase(std::string_view section) { profile_.EraseIniSection(section, kPath); }
+    void WriteRecord(int n, const TSetting& record) {
+        const std::string section = "HOT" + std::to_string(n);
+        Write(section, "HotKey", record.HotKey);
+        Write(section, "Plugin", "rec.dll");
+        Write(section, "Checked", record.Checked);
+        Write(section, "Command", EncodeCommand(record.Command));
+        Write(section, "Warning", record.Warning);
+        Write(section, "Comment", EncodeComment(record.Comment));
+    }
+    std::string Text() const { return *files_.File(kPath); }
+
+  private:
+    static constexpr const char* kPath = "C:\\list.ini";
+    FakeFileSystem files_;
+    Profile profile_{files_};
+};
+
+TEST_F(CombinationStoreTest, EachOperationIsOneReplaceWithTheBytesOfTheValueByValueWrites) {
+    std::mt19937 random(1234);
+    files_.AddFolder("C:\\Quorvel\\DATA");
+    program_->Run();
+    TForm2& editor = program_->Form2();
+    editor.Plugin->Add("Recorder");
+    const char* keys[] = {"HotKey", "Plugin", "Checked", "Command", "Warning", "Comment"};
+    for (int round = 0; round < 150; ++round) {
+        const int count = 1 + int(random() % 12);
+        const std::string before = RandomListFile(random, count);
+        files_.AddFile(kList, before);
+        ValueByValue expected(before);
+        Store().LoadList();
+        const int operation = round % 3;
+        if (operation == 2) {
+            List().SetItemIndex(int(random() % unsigned(List().Count())));
+            int k = Store().SelectedRecordNumber();
+            if (k == 0) continue;
+            for (; k != count; ++k)
+                for (const char* key : keys)
+                    expected.Write("HOT" + std::to_string(k), key, expected.Read(k + 1, key));
+            expected.Erase("HOT" + std::to_string(k));
+            expected.Write("Base", "Index", std::to_string(count - 1));
+        }
+        editor.HotKey->SetValue(kShortcutCtrl | ('A' + round % 26));
+        editor.Plugin->SetItemIndex(0);
+        editor.C1->SetChecked(random() % 2);
+        editor.C2->SetChecked(random() % 2);
+        editor.Comment->SetText(random() % 2 ? "" : "line\r\nand C:\\path");
+        Store().EditorCommand = random() % 2 ? "go" : "two\nlines";
+        Store().TargetNumber = operation == 0 ? count + 1 : 1 + int(random() % unsigned(count));
+        files_.ClearCalls();
+        if (operation == 0) {
+            Store().New();
+            expected.WriteRecord(count + 1, Store().Setting);
+            expected.Write("Base", "Index", std::to_string(count + 1));
+        } else if (operation == 1) {
+            Store().ReSave();
+            expected.WriteRecord(Store().TargetNumber, Store().Setting);
+        } else {
+            // The hint after the delete reads Checked, which a hand edit may have removed.
+            toolkit_.Guard([&] { Store().Delete(); });
+        }
+        ASSERT_EQ(*files_.File(kList), expected.Text()) << "round " << round << "\n" << before;
+        EXPECT_EQ(files_.CountCalls(FakeFileSystem::Op::kReplace), 1) << "round " << round;
+    }
+}
+
+TEST_F(CombinationStoreTest, AListFileGoneOrLockedIsNamedAndNeverMadeAnew) {
+    StoreCombination(1, "F5");
+    StoreCombination(2, "F6");
+    program_->Run();
+    const std::string before = *files_.File(kList);
+    const std::string error = std::string("Unable to write to ") + kList;
+    files_.FailReads(kList);
+    toolkit_.Guard([&] { Store().Delete(); });
+    files_.FailReads(kList, false);
+    files_.RemoveFile(kList);
+    Store().TargetNumber = 3;
+    toolkit_.Guard([&] { Store().New(); });
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ElementsAre(error, error));
+    EXPECT_FALSE(files_.File(kList));
+    // Back in place, the next operation works.
+    files_.AddFile(kList, before);
+    Store().Delete();
+    EXPECT_EQ(Count(), 1);
 }
 
 TEST(CommentText, LineBreaksAndBackslashesSurviveAndOldTextsReadAsWritten) {

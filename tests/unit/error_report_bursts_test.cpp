@@ -38,6 +38,16 @@ TEST_F(ErrorReportBurstsTest, TheSameFailureComingAgainAtOnceIsOneBurst) {
         << "after a quiet time it is a new burst";
 }
 
+TEST_F(ErrorReportBurstsTest, AUserWhoTriesAgainIsToldAgain) {
+    auto save = [&] {
+        report.RunUserAction([] { throw Error("Unable to write to C:\\Option.ini"); });
+    };
+    save();
+    now += 100ms;
+    save();
+    EXPECT_EQ(dialogs.ErrorTexts().size(), 2u);
+}
+
 TEST_F(ErrorReportBurstsTest, AnotherFailureIsReportedAtOnceAndAnythingThrownHasAText) {
     Fail("Cannot draw");
     Fail("'abc' is not a valid integer value");

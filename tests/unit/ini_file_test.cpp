@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+
+#include "settings/ini_document.h"
 
 namespace quorvel::ini {
 namespace {
@@ -134,6 +137,40 @@ TEST(IniErase, RemovesTheFirstSectionOfTheNameWithAllItsLines) {
     EXPECT_EQ(EraseSection("[A]\nx=1\n[B]\ny=2", "B").value(), "[A]\nx=1\n");
     EXPECT_FALSE(EraseSection(text, "C"));
     EXPECT_FALSE(EraseSection("", "A"));
+}
+
+// A document edited step by step holds what the same edits give on the text parsed afresh
+// each time, whatever the bytes: line breaks in names, byte order marks, headers made by a
+// value.
+TEST(IniDocument, EditsInPlaceGiveTheTextOfEditsOnAFreshParse) {
+    std::mt19937 random(11);
+    const char* pieces[] = {
+        "[", "]",  "=", "a",   "A",       "b",     "\r",   "\n", "\r\n", " ", "\xEF\xBB\xBF",
+        ";", "\"", "k", "[a]", "[A]\r\n", "k=v\n", "\x1a", "[]", "=x\n", "\t"};
+    auto piecesUpTo = [&](unsigned most) {
+        std::string text;
+        for (unsigned n = random() % most; n > 0; --n) text += pieces[random() % std::size(pieces)];
+        return text;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = piecesUpTo(14);
+        Document document(text);
+        for (int step = 0; step < 8; ++step) {
+            const std::string section = piecesUpTo(3), key = piecesUpTo(3);
+            if (random() % 3 == 0) {
+                auto erased = EraseSection(text, section);
+                ASSERT_EQ(document.Erase(section), erased.has_value());
+                if (erased) text = *erased;
+            } else {
+                const std::string value = piecesUpTo(3);
+                auto set = SetValue(text, section, key, value);
+                ASSERT_EQ(document.Set(section, key, value), set.has_value());
+                if (set) text = *set;
+            }
+            ASSERT_EQ(document.Text(), text) << "round " << round;
+            ASSERT_EQ(document.Read(section, key), ReadValue(text, section, key));
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "fakes/fake_file_system.h"
 #include "heart_fixture.h"
 
 namespace quorvel {
@@ -91,6 +92,56 @@ TEST_F(OptionsDialogTest, OkSavesEveryOptionTheAutorunValueAndThePluginFolder) {
         Dialog().Get<FakePushButton>("Button1").Click();
     });
     EXPECT_EQ(fake_.autorun.Value(Root::kLocalMachine, "Quorvel"), std::nullopt);
+}
+
+TEST_F(OptionsDialogTest, OkWritesTheFileOnceWithTheBytesOfTheValueByValueWrites) {
+    // Edited by hand: names in another case, a note, keys missing, no final line break.
+    const std::string before =
+        "[program]\r\nautorun = 0\r\nFILE_SKIN=Blue.jpg\r\nINFORMATION_SHOW=0\r\n; mine\r\n\r\n"
+        "[MESSAGE]\nEXIT_PROGRAM=-1\n[TRAY]\r\nDRIVE=D:\r\nFASTOPEN=1";
+    files_.AddFile(kOptions, before);
+    FakeFileSystem oneByOne;
+    oneByOne.AddFile(kOptions, before);
+    Profile expected(oneByOne);
+    const std::pair<const char*, const char*> writes[] = {
+        {"PROGRAM", "AUTORUN"},        {"PROGRAM", "ENABLE_ALL_HOT_KEY"},
+        {"MESSAGE", "EXIT_PROGRAM"},   {"MESSAGE", "DISABLE_FONE_MODES"},
+        {"MESSAGE", "DELETE_HOT_KEY"}, {"TRAY", "FASTOPEN"},
+        {"TRAY", "DISKINDRIVE"},       {"TRAY", "ANIMATION"},
+        {"MODULES", "FOLDER_PLUGIN"},  {"MODULES", "AUTO_PLUGIN_FOLDER"}};
+    OpenOptions([&] {
+        for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9"})
+            Box(name).SetChecked(name[1] % 2);
+        Dialog().Get<FakeEdit>("FolderEdit").SetText("D:\\Mods\\");
+        files_.ClearCalls();
+        Dialog().Get<FakePushButton>("Button1").Click();
+    });
+    const char* values[] = {"-1", "0", "-1", "0", "-1", "-1", "0", "-1", "D:\\Mods\\", "0"};
+    for (std::size_t i = 0; i < std::size(writes); ++i)
+        expected.WriteIniValue(writes[i].first, writes[i].second, values[i], kOptions);
+    EXPECT_EQ(OptionsBytes(), *oneByOne.File(kOptions));
+    EXPECT_EQ(files_.CountCalls(FakeFileSystem::Op::kReplace), 1);
+}
+
+TEST_F(OptionsDialogTest, ASaveThatCannotWriteChangesNothingAndTheNextOneWorks) {
+    const std::string before = OptionsBytes();
+    const std::string error = std::string("Unable to write to ") + kOptions;
+    OpenOptions([&] {
+        Box("C1").SetChecked(true);
+        files_.FailWrites(kOptions);  // read-only, or the disc is full
+        Dialog().Get<FakePushButton>("Button1").Click();
+        files_.FailWrites(kOptions, false);
+        files_.RemoveFile(kOptions);  // deleted while the dialog is open
+        Dialog().Get<FakePushButton>("Button1").Click();
+        EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ::testing::ElementsAre(error, error));
+        EXPECT_FALSE(files_.File(kOptions)) << "never made anew with a part of the options";
+        EXPECT_EQ(fake_.autorun.Value(Root::kLocalMachine, "Quorvel"), std::nullopt);
+        // Put back, the same dialog saves.
+        files_.AddFile(kOptions, before);
+        Dialog().Get<FakePushButton>("Button1").Click();
+    });
+    EXPECT_EQ(profile_.ReadIniValue("PROGRAM", "AUTORUN", kOptions), "-1");
+    EXPECT_TRUE(fake_.autorun.Value(Root::kLocalMachine, "Quorvel"));
 }
 
 TEST_F(OptionsDialogTest, CancelLeavesTheOptionsFileByteForByte) {

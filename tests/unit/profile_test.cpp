@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "base/error.h"
@@ -84,6 +85,64 @@ TEST_F(ProfileTest, EraseRemovesTheSectionAndIgnoresWhatIsMissing) {
     profile.EraseIniSection("hot2", kPath);
     EXPECT_EQ(files.File(kPath), "[Base]\nIndex=2\n[HOT1]\nHotKey=Ctrl+A\n");
     EXPECT_EQ(profile.ReadIniValue("HOT2", "HotKey", kPath), "n/a");
+}
+
+// The parse is kept between reads, but no edit may hide behind it: the fake file system keeps
+// file times in two-second steps, as FAT does.
+TEST_F(ProfileTest, AnEditOfTheSameSizeWithinTheSameSecondIsSeenByTheNextRead) {
+    constexpr std::int64_t kSecond = 10'000'000;
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=D:\r\n");
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "D:");
+    files.AdvanceClock(kSecond / 2);
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=E:\r\n");  // same size, same file time
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "E:");
+    // A write starts from the file as it is now, not from the parse kept.
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=F:\r\n");
+    profile.WriteIniValue("TRAY", "ANIMATION", "0", kPath);
+    EXPECT_EQ(files.File(kPath), "[TRAY]\r\nDRIVE=F:\r\nANIMATION=0\r\n");
+
+    // Long after its last write, an unchanged file is not read again...
+    files.AdvanceClock(3 * kSecond);
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "F:");
+    files.ClearCalls();
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "F:");
+    EXPECT_EQ(files.CountCalls(Op::kRead), 0);
+    // ...and an edit of the same size then still gets a later time.
+    files.AdvanceClock(kSecond / 10);
+    files.AddFile(kPath, "[TRAY]\r\nDRIVE=G:\r\nANIMATION=0\r\n");
+    EXPECT_EQ(profile.ReadIniValue("TRAY", "DRIVE", kPath), "G:");
+}
+
+TEST_F(ProfileTest, AnEditIsWrittenWithOneReplaceOrNotAtAll) {
+    files.AddFile(kPath, "[A]\r\nk=1\r\n[B]\r\nj=2\r\n");
+    files.ClearCalls();
+    {
+        ProfileEdit edit(profile, kPath, MissingFile::kRefuse);
+        edit.WriteIniValue("A", "k", "3");
+        edit.EraseIniSection("B");
+        edit.WriteIniValue("C", "x", edit.ReadIniValue("A", "k"));
+        EXPECT_EQ(files.CountCalls(Op::kReplace), 0);
+        edit.Commit();
+    }
+    EXPECT_EQ(files.CountCalls(Op::kReplace), 1);
+    EXPECT_EQ(files.File(kPath), "[A]\r\nk=3\r\n[C]\r\nx=3\r\n");
+
+    // Failing half-way through leaves the file as it was.
+    files.FailWrites(kPath);
+    ProfileEdit failing(profile, kPath);
+    failing.WriteIniValue("A", "k", "4");
+    EXPECT_EQ(ErrorOf([&] { failing.Commit(); }), "Unable to write to " + kPath);
+    EXPECT_EQ(files.File(kPath), "[A]\r\nk=3\r\n[C]\r\nx=3\r\n");
+}
+
+TEST_F(ProfileTest, ASaveThatNeedsTheFileRefusesAMissingOrUnreadableOne) {
+    const std::string refused = "Unable to write to " + kPath;
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kRefuse); }), refused);
+    EXPECT_FALSE(files.File(kPath));
+    files.AddFile(kPath, "[A]\nk=1\n");
+    files.FailReads(kPath);
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kRefuse); }), refused);
+    EXPECT_EQ(ErrorOf([&] { ProfileEdit(profile, kPath, MissingFile::kCreate); }), refused);
 }
 
 }  // namespace
