@@ -49,7 +49,7 @@ BrandingText "Quorvel ${VERSION}"
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_COMPONENTSPAGE_TEXT_TOP "Your combinations, options and the languages, skins and plug-ins you added stay in the program folder unless you tick them here."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "Your own files stay in the program folder: your options (Option.ini), your combinations (DATA\BASE.INI) and the languages, skins and plug-ins you added. Tick $\"Your own files too$\" to remove them as well."
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
@@ -123,7 +123,7 @@ Section "Quorvel"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "un.Quorvel"
+Section "un.Quorvel program files"
     SectionIn RO
     Call un.CloseRunningQuorvel
     Delete "$SMPROGRAMS\Quorvel.lnk"
@@ -148,7 +148,7 @@ Section "un.Quorvel"
     RMDir "$INSTDIR"
 SectionEnd
 
-Section /o "un.Also my combinations, options, languages, skins and plug-ins"
+Section /o "un.Your own files too"
     Delete "$INSTDIR\Option.ini"
     RMDir /r "$INSTDIR\DATA"
     RMDir /r "$INSTDIR\LANGUAGE"
