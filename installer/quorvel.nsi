@@ -36,6 +36,7 @@ BrandingText "Quorvel ${VERSION}"
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WinMessages.nsh
+!include x64.nsh
 !include ${FILES}
 
 !define MUI_ICON "${ICON}"
@@ -123,23 +124,41 @@ Section "Quorvel"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Removes the machine-wide autorun value of the current registry view; $1 := 1 when it
+; could not be removed.
+!macro DELETE_MACHINE_AUTORUN
+    DeleteRegValue HKLM "${RUN_KEY}" "${AUTORUN_VALUE}"
+    ClearErrors
+    ReadRegStr $0 HKLM "${RUN_KEY}" "${AUTORUN_VALUE}"
+    ${IfNot} ${Errors}
+        StrCpy $1 1
+    ${EndIf}
+!macroend
+
 Section "un.Quorvel program files"
     SectionIn RO
     Call un.CloseRunningQuorvel
     Delete "$SMPROGRAMS\Quorvel.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    ; "Run at Startup" writes for all users where it may, else for the current user.
+    ; "Run at Startup" writes for all users where it may, else for the current user. On
+    ; 64-bit Windows the 32-bit and the 64-bit program see different machine-wide keys, and
+    ; either may have been installed here before.
     DeleteRegValue HKCU "${RUN_KEY}" "${AUTORUN_VALUE}"
-    DeleteRegValue HKLM "${RUN_KEY}" "${AUTORUN_VALUE}"
-    ClearErrors
-    ReadRegStr $0 HKLM "${RUN_KEY}" "${AUTORUN_VALUE}"
-    ${IfNot} ${Errors}
+    StrCpy $1 0
+    ${If} ${RunningX64}
+        SetRegView 64
+        !insertmacro DELETE_MACHINE_AUTORUN
+        SetRegView 32
+    ${EndIf}
+    !insertmacro DELETE_MACHINE_AUTORUN
+    SetRegView default
+    ${If} $1 = 1
         MessageBox MB_OK|MB_ICONEXCLAMATION \
             "Quorvel still starts for every user at logon: removing that needs administrator rights. Untick $\"Run at Startup$\" in its options as an administrator, or remove the value $\"${AUTORUN_VALUE}$\" under HKEY_LOCAL_MACHINE\${RUN_KEY}." \
             /SD IDOK
     ${EndIf}
     !insertmacro QuorvelRemoveProgramFiles
-    ; Last, so that its absence means the rest is done.
+    ; The uninstaller goes last, so that its absence tells that the rest is done.
     Delete "$INSTDIR\uninstall.exe"
     ; Folders go only when nothing of the user's is left in them.
     RMDir "$INSTDIR\DATA"
