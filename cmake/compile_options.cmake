@@ -10,6 +10,4 @@ endif()
 if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     add_link_options(-static -static-libgcc -static-libstdc++)
-    # Shipped files name no folder of the machine that built them.
-    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=>)
 endif()
