@@ -13,6 +13,7 @@
 #include "lang/language.h"
 #include "modules/module_host.h"
 #include "platform/error_report.h"
+#include "settings/disc_watch.h"
 #include "settings/options.h"
 #include "settings/profile.h"
 #include "skin/appearance.h"
@@ -31,6 +32,8 @@ struct Program::Heart {
                       program.form2_.Window(), program.form3_.Window()),
           host(services.modules, services.files, environment),
           hotKeys(services.createHotKeys(program.form1_.Window().Handle())),
+          discWatch(options, services.drives, *program.form1_.Test, *program.form1_.Tray,
+                    program.toolkit_.Dialogs()),
           store(
               profile, services.files, services.keyNames, host, program.toolkit_.Dialogs(),
               [&program](LanguageText id) { return program.Text(id); },
@@ -39,7 +42,9 @@ struct Program::Heart {
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
                      program.form1_.Window(), *program.form1_.Tray,
-                     {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }}),
+                     {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); },
+                      .startDiscWatch = [this] { discWatch.SetDiscWatch(true); },
+                      .stopDiscWatch = [this] { discWatch.SetDiscWatch(false); }}),
           appearance(program.form1_, program.form2_, program.form3_, program.form4_, services.files,
                      options, program.toolkit_.Dialogs(), services.text, programFolder),
           tray(options, program.toolkit_.Dialogs(),
@@ -64,6 +69,28 @@ struct Program::Heart {
              .activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }});
         appearance.SetEditorTexts(
             [&editor](Canvas& canvas, int width) { editor.DrawTexts(canvas, width); });
+        TForm3& optionsDialog = program.form3_;
+        appearance.SetOptionsTexts([&optionsDialog](Canvas& canvas, int width) {
+            optionsDialog.DrawPageTexts(canvas, width);
+        });
+        optionsDialog.AttachParts({.options = options,
+                                   .autorun = services.autorun,
+                                   .programFile = services.programFile,
+                                   .takePluginFolder = [this] { environment.TakePluginFolder(); },
+                                   .drives = services.drives,
+                                   .discWatch = discWatch,
+                                   .language = language,
+                                   .captions = program.captions_,
+                                   .appearance = appearance,
+                                   .files = services.files,
+                                   .programFolder = programFolder,
+                                   .text = [&program](LanguageText id) { return program.Text(id); },
+                                   .mainWindow = program.form1_.Window(),
+                                   .enableTrayMenu =
+                                       [&program](bool enabled) {
+                                           program.form1_.Menu1->SetEnabled("N1", enabled);
+                                           program.form1_.Menu1->SetEnabled("N2", enabled);
+                                       }});
     }
 
     Services& services;
@@ -74,6 +101,7 @@ struct Program::Heart {
     ProgramEnvironment environment;
     ModuleHost host;
     std::unique_ptr<SystemHotKeys> hotKeys;
+    DiscWatch discWatch;
     CombinationStore store;
     HotKeyDispatcher dispatcher;
     Appearance appearance;
@@ -104,10 +132,6 @@ Program::Program(Toolkit& toolkit, Services& services)
                 return result;
             return HandleShellMessage(message, wParam, lParam);
         });
-    form3_.AttachParts({.options = heart_->options,
-                        .autorun = services.autorun,
-                        .programFile = services.programFile,
-                        .takePluginFolder = [this] { heart_->environment.TakePluginFolder(); }});
     ConnectShell();
 }
 

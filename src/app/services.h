@@ -7,6 +7,7 @@
 
 #include "base/text_rasterizer.h"
 #include "platform/autorun_registry.h"
+#include "platform/drive_system.h"
 #include "platform/file_system.h"
 #include "platform/key_names.h"
 #include "platform/keyboard.h"
@@ -26,6 +27,7 @@ struct Services {
     ModuleLoader& modules;
     FocusKeeper& focus;
     AutorunRegistry& autorun;
+    DriveSystem& drives;
     std::function<std::unique_ptr<SystemHotKeys>(std::uintptr_t mainWindow)> createHotKeys;
     // Parking other windows; their icons belong to the main window.
     std::function<std::unique_ptr<ParkingSystem>(std::uintptr_t mainWindow)> createParking;

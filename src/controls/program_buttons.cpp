@@ -1,5 +1,7 @@
 #include "controls/program_buttons.h"
 
+#include "base/system_colors.h"
+
 namespace quorvel {
 
 void ApplyProgramButtonStyle(TXPBitBtn& button, std::string_view formName,
@@ -16,6 +18,14 @@ Font FontOfLayout(const FontSpec& control, const FontSpec& form) {
     if (wanted.height != 0) font.height = wanted.height;
     font.bold = wanted.bold;
     return font;
+}
+
+void ApplyProgramLabelStyle(TXPLabel& label) {
+    label.SetCaptionAlignment(TCaptionAlignment::caCenter);
+    label.SetForegroundColor(kBlack);
+    label.SetBackgroundColor(kClWindow);
+    label.SetOffset(0);
+    label.SetAutoSize(true);
 }
 
 }  // namespace quorvel

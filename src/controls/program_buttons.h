@@ -4,6 +4,7 @@
 
 #include "base/font.h"
 #include "controls/xp_bit_btn.h"
+#include "controls/xp_label.h"
 #include "platform/layout.h"
 
 namespace quorvel {
@@ -12,6 +13,10 @@ namespace quorvel {
 // face. The options dialog's Button4 draws no focus mark.
 void ApplyProgramButtonStyle(TXPBitBtn& button, std::string_view formName,
                              std::string_view buttonName);
+
+// The look of the program's caption label (the about box's name line): black on the
+// system window colour with no shadow offset, centred, sized to its caption.
+void ApplyProgramLabelStyle(TXPLabel& label);
 
 // The font a control's layout names, or the window's when it names none.
 Font FontOfLayout(const FontSpec& control, const FontSpec& form);

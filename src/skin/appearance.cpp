@@ -120,13 +120,18 @@ void Appearance::ShowAboutPage() {
     about.image->SetImage(picture);
 }
 
-void Appearance::ShowEditorPage() {
-    Window& editor = windows_[kEditor];
+void Appearance::ShowPage(Window& window, const PageTexts& texts) {
     Bitmap picture = skin_;
-    Canvas canvas(picture, text_);
-    canvas.SetFont(PictureFont());
-    editorTexts_(canvas, editor.form->Window().ClientSize().width);
-    editor.image->SetImage(picture);
+    if (texts) {
+        Canvas canvas(picture, text_);
+        canvas.SetFont(PictureFont());
+        texts(canvas, window.form->Window().ClientSize().width);
+    }
+    window.image->SetImage(picture);
+}
+
+void Appearance::ShowOptionsPicture() {
+    ShowPage(windows_[kOptions], optionsTexts_);
 }
 
 void Appearance::Redraw(Window& window) {
@@ -134,21 +139,15 @@ void Appearance::Redraw(Window& window) {
         MyForm();
     } else if (&window == &windows_[kAbout]) {
         ShowAboutPage();
-    } else if (&window == &windows_[kEditor] && editorTexts_) {
-        ShowEditorPage();
     } else {
-        window.image->SetImage(skin_);
-        if (&window == &windows_[kOptions] && redrawOptionsPage_) redrawOptionsPage_();
+        ShowPage(window, &window == &windows_[kEditor] ? editorTexts_ : optionsTexts_);
     }
 }
 
 void Appearance::BeforeShow(Window& window) {
-    if (&window == &windows_[kOptions]) {
-        // The options dialog wears the main window's picture as it is now.
-        window.image->SetImage(windows_[kMain].image->Image());
-        window.form->Window().SetRegion(WindowShapeOf(window.image->Image()));
-        return;
-    }
+    // Every dialog is cut from the skin itself. (The main window's picture carries its
+    // title, whose dark letters match the key colour: cut from it, the options dialog had
+    // see-through holes where the title lies.)
     window.form->Window().SetRegion(WindowShapeOf(skin_));
     Redraw(window);
 }
@@ -167,9 +166,7 @@ void Appearance::ActivateApp(Window& window, bool active) {
     Redraw(window);
 }
 
-void Appearance::ChangeSkin(const std::string& name,
-                            const std::function<void()>& redrawOptionsPage) {
-    redrawOptionsPage_ = redrawOptionsPage;
+void Appearance::ChangeSkin(const std::string& name) {
     const std::string file = name + ".jpg";
     LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
     optionsFile_.Write(option::kFileSkin, file);
@@ -187,7 +184,6 @@ void Appearance::ChangeSkin(const std::string& name,
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
     // The main window lies behind the still-open options dialog: it is shown fogged.
     FogPicture(windows_[kMain]);
-    if (redrawOptionsPage_) redrawOptionsPage_();
 }
 
 }  // namespace quorvel

@@ -35,8 +35,9 @@ class Appearance {
     void Start();
 
     // Loads the skin `name` (without ".jpg") and gives it to every window; the options
-    // file then names it. `redrawOptionsPage` draws the options dialog's page again.
-    void ChangeSkin(const std::string& name, const std::function<void()>& redrawOptionsPage = {});
+    // file then names it. The options dialog, open over the main window, shows the plain
+    // new skin until its page is drawn again.
+    void ChangeSkin(const std::string& name);
 
     // The main window's picture: the skin with the program's title; nothing while `held`
     // says so (a dialog is open over the main window and keeps it fogged).
@@ -51,6 +52,10 @@ class Appearance {
     // whenever the picture is made again: as it opens and as the application is activated.
     using PageTexts = std::function<void(Canvas& canvas, int windowWidth)>;
     void SetEditorTexts(PageTexts draw) { editorTexts_ = std::move(draw); }
+    // The same for the options dialog's current page.
+    void SetOptionsTexts(PageTexts draw) { optionsTexts_ = std::move(draw); }
+    // The options dialog's picture made again: the skin with its page's texts.
+    void ShowOptionsPicture();
 
     const Bitmap& Skin() const { return skin_; }
     const FogRect& Fog() const { return fog_; }
@@ -72,7 +77,7 @@ class Appearance {
     void BeforeShow(Window& window);
     void FogPicture(Window& window);
     void ShowAboutPage();
-    void ShowEditorPage();
+    void ShowPage(Window& window, const PageTexts& texts);
     void TakeSkinSize();
 
     std::array<Window, kWindowCount> windows_;
@@ -85,10 +90,10 @@ class Appearance {
     FogRect fog_;
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;
-    std::function<void()> redrawOptionsPage_;
     std::function<bool()> mainPictureHeld_;
     std::function<std::string()> aboutTitle_;
     PageTexts editorTexts_;
+    PageTexts optionsTexts_;
 };
 
 // The title the main window shows on its picture, and where.

@@ -6,6 +6,7 @@
 #include "platform/error_report.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_autorun_registry.h"
+#include "win32/win32_drive_system.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_instance_system.h"
 #include "win32/win32_key_names.h"
@@ -61,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     quorvel::win32::Win32ModuleLoader modules;
     quorvel::win32::Win32FocusKeeper focus;
     quorvel::win32::Win32AutorunRegistry autorun;
+    quorvel::win32::Win32DriveSystem drives;
     quorvel::win32::Win32Shell shell;
     quorvel::win32::Win32TextRasterizer text;
     quorvel::Services services{
@@ -70,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .modules = modules,
         .focus = focus,
         .autorun = autorun,
+        .drives = drives,
         .createHotKeys = [](std::uintptr_t window) -> std::unique_ptr<quorvel::SystemHotKeys> {
             return std::make_unique<quorvel::win32::Win32SystemHotKeys>(HWND(window));
         },

@@ -9,15 +9,6 @@
 
 namespace quorvel::win32 {
 
-namespace {
-
-Win32TextRasterizer& Rasterizer() {
-    static Win32TextRasterizer rasterizer;
-    return rasterizer;
-}
-
-}  // namespace
-
 Win32CheckBox::Win32CheckBox(Win32Form& form, const ControlLayout& layout)
     : Win32Control(form, layout, {kClassName}),
       core_(this, BuildCheckBoxPictures(LoadCheckBoxResources())) {
@@ -69,7 +60,7 @@ Bitmap Win32CheckBox::Render() {
     Bitmap face = form_.BackdropPart(Hwnd());
     // The control's background is the picture's colour where it stands.
     if (face.Width() > 0 && face.Height() > 0) core_.SetColor(face.Pixel(0, face.Height() / 2));
-    Canvas canvas(face, &Rasterizer());
+    Canvas canvas(face, &StyledControlRasterizer());
     core_.Paint(canvas);
     return face;
 }

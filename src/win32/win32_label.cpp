@@ -1,17 +1,35 @@
 #include "win32/win32_label.h"
 
+#include "base/canvas.h"
+#include "controls/program_buttons.h"
 #include "win32/bitmap_conversion.h"
-#include "win32/text_conversion.h"
 #include "win32/win32_form.h"
+#include "win32/win32_text_rasterizer.h"
 
 namespace quorvel::win32 {
 
 Win32Label::Win32Label(Win32Form& form, const ControlLayout& layout)
-    : Win32Control(form, layout, {kClassName}) {}
+    : Win32Control(form, layout, {kClassName}), core_(this) {
+    core_.SetSize(layout.bounds.width, layout.bounds.height);
+    core_.SetFont(FontOfLayout(layout.font, form.Layout().font));
+    core_.SetCaption(std::string(layout.text));
+    ApplyProgramLabelStyle(core_);
+}
 
 void Win32Label::SetText(const std::string& text) {
     Win32Control::SetText(text);
-    InvalidateRect(Hwnd(), nullptr, FALSE);
+    core_.SetCaption(text);
+}
+
+void Win32Label::Invalidate() {
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void Win32Label::Resized(int width, int height) {
+    LayoutRect bounds = CoreBounds();
+    bounds.width = width;
+    bounds.height = height;
+    CoreSetBounds(bounds);
 }
 
 std::optional<LRESULT> Win32Label::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,15 +64,10 @@ std::optional<LRESULT> Win32Label::OnWindowMessage(UINT message, WPARAM wParam, 
 
 void Win32Label::Paint() {
     const PaintScope paint(Hwnd());
-    HDC dc = paint.Dc();
-    DrawBitmap(dc, form_.BackdropPart(Hwnd()), 0, 0);
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    const SelectionScope font(dc, form_.Font(layout_.font));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    std::wstring text = Widen(Text());
-    DrawTextW(dc, text.c_str(), int(text.size()), &client, DT_CENTER | DT_NOPREFIX);
+    Bitmap face = form_.BackdropPart(Hwnd());
+    Canvas canvas(face, &StyledControlRasterizer());
+    core_.Paint(canvas);
+    DrawBitmap(paint.Dc(), face, 0, 0);
 }
 
 }  // namespace quorvel::win32

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "controls/xp_label.h"
 #include "win32/win32_control.h"
 
 namespace quorvel::win32 {
 
-// A caption drawn centred and in black straight over the form's picture.
-class Win32Label : public Win32Control<Label> {
+// The program's caption label: its core draws the caption (and its shadow) straight over
+// the form's picture; the window takes the size the core gives itself.
+class Win32Label : public Win32Control<Label>, private XPLabelOwner {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelLabel";
 
@@ -17,7 +19,10 @@ class Win32Label : public Win32Control<Label> {
 
   private:
     void Paint();
+    void Invalidate() override;
+    void Resized(int width, int height) override;
 
+    TXPLabel core_;
     Handler onClick_;
     bool pressed_ = false;
 };

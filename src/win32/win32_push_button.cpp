@@ -12,16 +12,6 @@
 
 namespace quorvel::win32 {
 
-namespace {
-
-// One rasteriser for every styled control: they all paint on the one GUI thread.
-Win32TextRasterizer& SharedRasterizer() {
-    static Win32TextRasterizer rasterizer;
-    return rasterizer;
-}
-
-}  // namespace
-
 Win32PushButton::Win32PushButton(Win32Form& form, const ControlLayout& layout)
     : Win32Control(form, layout, {kClassName}), core_(this) {
     core_.SetSize(layout.bounds.width, layout.bounds.height);
@@ -71,7 +61,7 @@ Bitmap Win32PushButton::Render() {
     if (const Win32Picture* backdrop = form_.Backdrop())
         BlendButtonFrame(core_, CoreBounds(), backdrop->Image());
     Bitmap face = form_.BackdropPart(Hwnd());
-    Canvas canvas(face, &SharedRasterizer());
+    Canvas canvas(face, &StyledControlRasterizer());
     core_.Paint(canvas, {.selected = selected_ || core_.Down(), .focused = CoreFocused()});
     return face;
 }

@@ -115,4 +115,9 @@ TextMask Win32TextRasterizer::Rasterize(const Font& font, std::string_view text)
     return mask;
 }
 
+Win32TextRasterizer& StyledControlRasterizer() {
+    static Win32TextRasterizer rasterizer;
+    return rasterizer;
+}
+
 }  // namespace quorvel::win32

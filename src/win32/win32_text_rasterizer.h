@@ -26,4 +26,7 @@ class Win32TextRasterizer final : public TextRasterizer {
     std::unique_ptr<State> state_;
 };
 
+// The one rasteriser of the styled controls: they all paint on the one GUI thread.
+Win32TextRasterizer& StyledControlRasterizer();
+
 }  // namespace quorvel::win32

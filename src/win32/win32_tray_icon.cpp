@@ -133,6 +133,8 @@ void Win32TrayIcon::SetImages(const std::vector<Bitmap>& images) {
 }
 
 void Win32TrayIcon::SetImageIndex(int index) {
+    // The disc watch sets the same picture once a second: the shell need not redraw it.
+    if (index == index_) return;
     index_ = index;
     if (active_) Notify(NIM_MODIFY);
 }

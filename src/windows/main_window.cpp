@@ -130,17 +130,10 @@ void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
     editor_ = &editor;
     options_ = &options;
     about_ = &about;
-    // A dialog, once shown, covers the main window with the fog.
+    // A dialog, once shown, covers the main window with the fog (the options dialog sends
+    // it itself, among the steps of its showing).
     for (LayoutForm* dialog : std::initializer_list<LayoutForm*>{&editor, &about})
         dialog->Window().SetOnShow([this] { Window().Send(kFogMessage, 0, 0); });
-    // The options dialog takes the options first; one that cannot be read is reported and
-    // the rest of the showing skipped, and the dialog opens all the same.
-    options.Window().SetOnShow([this, &options] {
-        RunReportingErrors(toolkit_.Dialogs(), [&] {
-            options.LoadOption();
-            Window().Send(kFogMessage, 0, 0);
-        });
-    });
 }
 
 ModalResult TForm1::ShowDialog(LayoutForm& dialog) {

@@ -88,7 +88,13 @@ void TForm1::ReSaveDialog() {
 }
 
 void TForm1::OptionDialog() {
-    if (options_) ShowDialog(*options_);
+    if (!options_) return;
+    options_->PrepareOpen();
+    struct ClosedAnyway {
+        TForm3& dialog;
+        ~ClosedAnyway() { dialog.Closed(); }
+    } closed{*options_};
+    ShowDialog(*options_);
 }
 
 void TForm1::AboutDialog() {

@@ -6,6 +6,9 @@ namespace quorvel {
 
 namespace {
 
+constexpr Shortcut kEnterKey = 13;
+constexpr Shortcut kEscapeKey = 27;
+
 // Page 1's controls are shown as designed; the pages' other controls are shown by page.
 constexpr ControlLayout kForm3Controls[] = {
     {.name = "Image1", .kind = ControlKind::kPicture, .bounds = {0, 0, 202, 183}, .autoSize = true},
@@ -143,14 +146,46 @@ TForm3::TForm3(Toolkit& toolkit)
       FolderEdit(Bind<Edit>("FolderEdit")) {
     S1->SetGlyph(BackGlyph());
     S2->SetGlyph(NextGlyph());
-    Button1->SetOnClick([this] {
-        // A write that fails stops here, with the dialog still open and its values kept.
-        SaveOption();
-        Window().EndModal(ModalResult::kOk);
-    });
+    ConnectEvents();
+}
+
+void TForm3::ConnectEvents() {
+    S1->SetOnClick([this] { StepOptionsPage(false); });
+    S2->SetOnClick([this] { StepOptionsPage(true); });
+    Button1->SetOnClick([this] { Ok(); });
     Button2->SetOnClick([this] { Window().EndModal(ModalResult::kCancel); });
+    Button3->SetOnClick([this] { LoadLanguageClick(); });
+    Button4->SetOnClick([this] { LoadSkinClick(); });
+    ListSkin->SetOnDoubleClick([this] { LoadSkinClick(); });
     C6->SetOnClick([this] { C6Click(); });
     C8->SetOnClick([this] { C8Click(); });
+    Window().SetOnShow([this] { Showing(); });
+    Window().SetOnShortcut([this](Shortcut shortcut) { return HandleShortcut(shortcut); });
+}
+
+// Enter is Ok and Esc is Cancel, as in any dialog; Enter on a focused button presses that
+// button, and in an open drop-down list it takes the entry.
+bool TForm3::HandleShortcut(Shortcut shortcut) {
+    if (shortcut == kEscapeKey) {
+        Window().EndModal(ModalResult::kCancel);
+        return true;
+    }
+    if (shortcut != kEnterKey || DriveLeter->DroppedDown() || Box->DroppedDown()) return false;
+    if (Button2->Focused())
+        Window().EndModal(ModalResult::kCancel);
+    else if (Button3->Focused())
+        LoadLanguageClick();
+    else if (Button4->Focused())
+        LoadSkinClick();
+    else
+        Ok();
+    return true;
+}
+
+void TForm3::Ok() {
+    // A write that fails stops here, with the dialog still open and its values kept.
+    SaveOption();
+    Window().EndModal(ModalResult::kOk);
 }
 
 }  // namespace quorvel

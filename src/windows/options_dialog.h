@@ -3,9 +3,15 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "lang/language.h"
+#include "lang/language_table.h"
+#include "lang/language_target.h"
 #include "platform/autorun_registry.h"
+#include "settings/disc_watch.h"
 #include "settings/options.h"
+#include "skin/appearance.h"
 #include "ui/layout_form.h"
 
 namespace quorvel {
@@ -20,6 +26,19 @@ struct OptionsDialogParts {
     std::string programFile;
     // Takes the plug-in folder for the run again, by the options just saved.
     std::function<void()> takePluginFolder;
+    DriveSystem& drives;
+    DiscWatch& discWatch;
+    Language& language;
+    // The windows and menus the language's captions go to.
+    LanguageTarget& captions;
+    Appearance& appearance;
+    FileSystem& files;
+    std::string programFolder;
+    std::function<std::string(LanguageText)> text;
+    // The main window, which lies fogged behind the dialog while it is open.
+    Form& mainWindow;
+    // "Show main window" and "Setting" of the tray menu, off while the dialog is open.
+    std::function<void(bool enabled)> enableTrayMenu;
 };
 
 // The options dialog: five pages of options on one surface, stepped with S1 and S2.
@@ -28,6 +47,19 @@ class TForm3 : public LayoutForm {
     explicit TForm3(Toolkit& toolkit);
 
     void AttachParts(OptionsDialogParts parts);
+
+    static constexpr int kPageCount = 5;
+    // As the dialog is opened: page 1, Back disabled, Next enabled.
+    void PrepareOpen();
+    // As it has closed, however: the tray menu is usable again.
+    void Closed() noexcept;
+    int CurrentPage() const { return page_; }
+    // Shows a page's controls and draws its texts onto the dialog's picture.
+    void ShowOptionsPage(int page);
+    // To the next (forward) or previous page, with Back and Next enabled to match.
+    void StepOptionsPage(bool forward);
+    // The current page's title and labels, drawn in the picture's font.
+    void DrawPageTexts(Canvas& canvas, int windowWidth) const;
 
     // The controls from Option.ini, in the file's order; a key that is no boolean stops it
     // there (the controls after it keep their states) with the conversion error.
@@ -57,12 +89,26 @@ class TForm3 : public LayoutForm {
     Edit* const FolderEdit;
 
   private:
+    void ConnectEvents();
+    bool HandleShortcut(Shortcut shortcut);
+    // The steps that run as the dialog becomes visible.
+    void Showing();
+    void Ok();
+    void LoadLanguageClick();
+    void LoadSkinClick();
+    // The skins beside the program, the current one selected.
+    void ListSkins();
+    std::string Text(LanguageText id) const;
+    // A page's own controls, in Tab order.
+    std::vector<Control*> PageControls(int page) const;
+
     // The dependent enabling: FolderEdit only while C6 is clear, C9 and DriveLeter only
     // while C8 is checked.
     void C6Click();
     void C8Click();
 
     std::optional<OptionsDialogParts> parts_;
+    int page_ = 1;
 };
 
 }  // namespace quorvel

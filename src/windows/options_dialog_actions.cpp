@@ -63,6 +63,7 @@ void TForm3::SaveOption() {
     options.Write(option::kFolderPlugin, FolderEdit->Text());
     options.Write(option::kAutoPluginFolder, C6->Checked());
     if (parts_->takePluginFolder) parts_->takePluginFolder();
+    parts_->discWatch.ApplySavedChoice(C8->Checked());
 }
 
 }  // namespace quorvel

@@ -11,9 +11,14 @@
 namespace quorvel::e2e {
 
 Screenshot CaptureScreen() {
+    return CaptureRect({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+Screenshot CaptureRect(const RECT& area) {
     Screenshot shot;
-    shot.width = GetSystemMetrics(SM_CXSCREEN);
-    shot.height = GetSystemMetrics(SM_CYSCREEN);
+    shot.width = area.right - area.left;
+    shot.height = area.bottom - area.top;
+    if (shot.width <= 0 || shot.height <= 0) return {};
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -26,7 +31,8 @@ Screenshot CaptureScreen() {
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY | CAPTUREBLT);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, area.left, area.top,
+           SRCCOPY | CAPTUREBLT);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     shot.rgb.resize(std::size_t(shot.width) * std::size_t(shot.height) * 3);

@@ -18,6 +18,8 @@ struct Screenshot {
 
 // The whole screen, through GDI (under Wine: the X display the program draws on).
 Screenshot CaptureScreen();
+// One rectangle of the screen, in screen coordinates.
+Screenshot CaptureRect(const RECT& area);
 
 // Writes the picture as a PNG file (stored, uncompressed deflate: no library needed).
 bool WritePng(const std::filesystem::path& path, const Screenshot& picture);

@@ -18,16 +18,6 @@ using namespace std::chrono_literals;
 constexpr UINT kParkWindowMessage = 0x54D;
 constexpr UINT kBackgroundModeMessage = 0x486;
 
-// Wine's stand-alone notification area shows each icon as a child window of this class.
-std::vector<HWND> TrayIconWindows() {
-    std::vector<HWND> icons;
-    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
-    for (HWND icon = nullptr;
-         tray && (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));)
-        icons.push_back(icon);
-    return icons;
-}
-
 class WindowParkingTest : public ::testing::Test {
   protected:
     void Start(const std::vector<Combination>& combinations = {}) {

@@ -130,4 +130,13 @@ bool ChooseFromMenu(DWORD processId, const std::function<void()>& open, int n,
     return false;
 }
 
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    for (HWND icon = nullptr;
+         tray && (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));)
+        icons.push_back(icon);
+    return icons;
+}
+
 }  // namespace quorvel::e2e

@@ -42,4 +42,8 @@ HWND FindProgramWindowOfClass(DWORD processId, const wchar_t* className,
 // no owner that are not tool windows (or are marked as application windows).
 std::vector<HWND> TaskBarWindows(DWORD processId);
 
+// The icons of the notification area, oldest first (under Wine: the child windows of its
+// stand-alone tray window).
+std::vector<HWND> TrayIconWindows();
+
 }  // namespace quorvel::e2e

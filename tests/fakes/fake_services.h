@@ -6,6 +6,7 @@
 
 #include "app/services.h"
 #include "fakes/fake_autorun_registry.h"
+#include "fakes/fake_drive_system.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_module_loader.h"
@@ -38,6 +39,7 @@ struct FakeServices {
     fakes::FakeModuleLoader loader;
     fakes::FakeFocusKeeper focus;
     FakeAutorunRegistry autorun;
+    FakeDriveSystem drives;
     // The program's hot keys, once the program has made them.
     fakes::FakeSystemHotKeys* hotKeys = nullptr;
     // The desktop that windows are parked on, once the program has asked for it.
@@ -48,6 +50,7 @@ struct FakeServices {
                       .modules = loader,
                       .focus = focus,
                       .autorun = autorun,
+                      .drives = drives,
                       .createHotKeys = [this](std::uintptr_t) -> std::unique_ptr<SystemHotKeys> {
                           auto keys = std::make_unique<fakes::FakeSystemHotKeys>();
                           hotKeys = keys.get();

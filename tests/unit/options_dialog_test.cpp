@@ -1,6 +1,6 @@
 // The options dialog on the program's fakes: the options shown, saved by Ok with the
-// autorun value and the plug-in folder, left alone by Cancel; the plug-in folder held for
-// the run.
+// autorun value, the plug-in folder and the disc watch, left alone by Cancel; the pages;
+// the language and the skin applied at once; the plug-in folder held for the run.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -23,6 +23,10 @@ class OptionsDialogTest : public HeartTest {
         toolkit_.FormNamed("TForm1").Get<FakePushButton>("Button4").Click();
     }
     std::string OptionsBytes() { return files_.File(kOptions).value_or(""); }
+    void Click(const char* button) { Dialog().Get<FakePushButton>(button).Click(); }
+    FakeGlyphButton& Glyph(const char* name) { return Dialog().Get<FakeGlyphButton>(name); }
+    FakeListBox& Skins() { return Dialog().Get<FakeListBox>("ListSkin"); }
+    FakeDropDownList& Drives() { return Dialog().Get<FakeDropDownList>("DriveLeter"); }
 };
 
 TEST_F(OptionsDialogTest, ShowsTheStoredOptionsWithTheirDependentControls) {
@@ -97,6 +101,100 @@ TEST_F(OptionsDialogTest, CancelLeavesTheOptionsFileByteForByte) {
         Dialog().Get<FakePushButton>("Button2").Click();
     });
     EXPECT_EQ(OptionsBytes(), before);
+}
+
+TEST_F(OptionsDialogTest, PagesStepWithBackAndNextAndEveryOpeningStartsOnPageOne) {
+    auto& tray = toolkit_.GetMenu("Menu1");
+    OpenOptions([&] {
+        EXPECT_FALSE(tray.Enabled("N1")) << "the tray cannot open a second dialog";
+        EXPECT_FALSE(tray.Enabled("N2"));
+        EXPECT_FALSE(Glyph("S1").Enabled());
+        EXPECT_TRUE(Box("C1").Visible());
+        for (int step = 0; step < 4; ++step) Glyph("S2").Click();
+        EXPECT_EQ(program_->Form3().CurrentPage(), 5);
+        EXPECT_FALSE(Glyph("S2").Enabled());
+        EXPECT_TRUE(Glyph("S1").Enabled());
+        EXPECT_TRUE(Dialog().Get<FakeEdit>("FolderEdit").Visible());
+        EXPECT_FALSE(Box("C1").Visible());
+        Glyph("S1").Click();
+        EXPECT_TRUE(Glyph("S2").Enabled());
+        EXPECT_TRUE(Skins().Visible());
+        Click("Button2");
+    });
+    EXPECT_TRUE(tray.Enabled("N1"));
+    EXPECT_TRUE(tray.Enabled("N2"));
+    OpenOptions([&] {
+        EXPECT_EQ(program_->Form3().CurrentPage(), 1);
+        Click("Button2");
+    });
+}
+
+TEST_F(OptionsDialogTest, LanguageAndSkinAreAppliedAtOnceAndSurviveCancel) {
+    files_.AddFile("C:\\Quorvel\\LANGUAGE\\Russian.TXT",
+                   "[FILE]\r\nLANGUAGE=Русский\r\n[FORM1]\r\nButton1=Создать\r\n");
+    files_.AddFile("C:\\Quorvel\\Sand.dark.jpg",
+                   EncodeTestJpeg(230, 200, Rgb(200, 180, 120), Rgb(90, 80, 60)));
+    files_.AddFile("C:\\Quorvel\\Sand.jpg",
+                   EncodeTestJpeg(230, 200, Rgb(200, 180, 120), Rgb(90, 80, 60)));
+    OpenOptions([&] {
+        EXPECT_THAT(Skins().Items(), ::testing::ElementsAre("Blue", "Sand", "Sand"));
+        EXPECT_EQ(Skins().ItemIndex(), 0) << "the skin in use is chosen";
+        for (int step = 0; step < 2; ++step) Glyph("S2").Click();
+        auto& languages = Dialog().Get<FakeDropDownList>("Box");
+        languages.SetItemIndex(1);
+        ASSERT_EQ(languages.Item(1), "Русский");
+        Click("Button3");
+        EXPECT_EQ(program_->Form3().CurrentPage(), 3);
+        EXPECT_EQ(Dialog().Get<FakePushButton>("Button3").Text(), "n/a") << "page 3 in Russian";
+        Glyph("S2").Click();
+        Skins().SetItemIndex(1);
+        Skins().DoubleClick();
+        EXPECT_EQ(program_->Form3().CurrentPage(), 4);
+        EXPECT_EQ(Dialog().ClientSize(), (Size{230, 200}));
+        Click("Button2");
+    });
+    EXPECT_EQ(program_->Form1().Button1->Text(), "Создать");
+    EXPECT_EQ(profile_.ReadIniValue("PROGRAM", "FILE_LANGUAGE", kOptions), "Russian.TXT");
+    EXPECT_EQ(profile_.ReadIniValue("PROGRAM", "FILE_SKIN", kOptions), "Sand.jpg");
+    EXPECT_EQ(MainWindow().ClientSize(), (Size{230, 200}));
+}
+
+TEST_F(OptionsDialogTest, LoadSkinWithoutAChoiceDoesNothing) {
+    const std::string before = OptionsBytes();
+    OpenOptions([&] {
+        for (int step = 0; step < 3; ++step) Glyph("S2").Click();
+        Skins().SetItemIndex(-1);
+        Click("Button4");
+        Click("Button2");
+    });
+    EXPECT_EQ(OptionsBytes(), before);
+    EXPECT_THAT(toolkit_.dialogs.ErrorTexts(), ::testing::IsEmpty());
+}
+
+TEST_F(OptionsDialogTest, AStoredDriveNoLongerACdDriveGivesWayToTheFirstAndOkStartsTheWatch) {
+    fake_.drives.AddDrive('D', false);
+    fake_.drives.AddDrive('F', true);
+    fake_.drives.AddDrive('G', true);
+    profile_.WriteIniValue("TRAY", "DRIVE", "D:", kOptions);
+    OpenOptions([&] {
+        EXPECT_THAT(Drives().Items(), ::testing::ElementsAre("F:", "G:"));
+        Glyph("S2").Click();
+        Box("C8").SetChecked(true);
+        Click("Button1");
+    });
+    EXPECT_EQ(profile_.ReadIniValue("TRAY", "DRIVE", kOptions), "F:");
+    EXPECT_TRUE(program_->Form1().Test->Enabled());
+
+    auto& tray = dynamic_cast<FakeTrayIcon&>(*program_->Form1().Tray);
+    tray.SetAnimated(true);
+    OpenOptions([&] {
+        Glyph("S2").Click();
+        Box("C8").SetChecked(false);
+        Click("Button1");
+    });
+    EXPECT_FALSE(program_->Form1().Test->Enabled());
+    EXPECT_FALSE(tray.Animated());
+    EXPECT_EQ(tray.ImageIndex(), 0);
 }
 
 TEST_F(OptionsDialogTest, ThePluginFolderIsHeldForTheRun) {
