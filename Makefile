@@ -1,10 +1,11 @@
 # Quorvel: `make run` builds and starts the program under Wine; `make test` runs every test;
+# `make dist` builds the installers and portable zips into build/dist/;
 # `make check` builds the host preset and runs its unit tests only (no Wine): the edit-test loop.
 SHELL := /bin/bash
 PRESETS := host win32 win64
 JOBS ?= 2
 
-.PHONY: all deps build run test check bench fuzz clean
+.PHONY: all deps build run dist test check bench fuzz clean
 
 all: build
 
@@ -34,6 +35,16 @@ run: deps
 	 [[ -f build/$$preset/build.ninja ]] || cmake --preset $$preset --log-level=WARNING >/dev/null || exit 1; \
 	 cmake --build build/$$preset -j $(JOBS) && tools/run-program $$preset
 
+# The installer and the portable zip of both builds, each checked as it is made
+# (tools/make-package), gathered in build/dist/.
+dist: deps
+	@for preset in win32 win64; do \
+	    [[ -f build/$$preset/build.ninja ]] || cmake --preset $$preset --log-level=WARNING >/dev/null || exit 1; \
+	    cmake --build build/$$preset -j $(JOBS) --target package || exit 1; \
+	done
+	@rm -rf build/dist && mkdir -p build/dist && \
+	 cp build/win32/package/Quorvel-* build/win64/package/Quorvel-* build/dist/ && ls -1 build/dist
+
 # Benchmarks print their measurements; they are not pass/fail tests.
 bench: build
 	@tools/run-benchmarks
@@ -46,4 +57,4 @@ fuzz:
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzz
 
 clean:
-	rm -rf build/host build/win32 build/win64 build/fuzz build/dist build/artifacts
+	rm -rf build/host build/win32 build/win64 build/fuzz build/dist build/run build/artifacts

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test Quorvel.
 # Idempotent and quiet when everything is there.
-#   deps.sh        everything: the host build, the mingw-w64 compilers, Wine, Xvfb, X tools
+#   deps.sh        everything: the host build, the mingw-w64 compilers, Wine, Xvfb, X tools,
+#                  the installer and zip tools (NSIS, zip, 7-Zip to check the installer)
 #   deps.sh host   only what the host build and its unit tests need (make check)
 #   deps.sh fuzz   the host build's packages and clang with its libFuzzer (make fuzz)
 set -euo pipefail
@@ -16,6 +17,7 @@ case "$mode" in
             "${host_packages[@]}"
             g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
             wine wine64 wine32:i386 xvfb xauth xdotool imagemagick x11-utils dpkg-dev python3 python3-pil
+            nsis 7zip zip unzip
         )
         ;;
     *) echo "usage: deps.sh [host|fuzz]" >&2; exit 2 ;;

@@ -40,15 +40,18 @@ ProgramFolder::~ProgramFolder() {
     fs::remove_all(path_, ignored);
 }
 
-RunningProgram::RunningProgram(const ProgramFolder& folder, const std::wstring& arguments) {
-    const std::wstring exe = (folder.Path() / "quorvel.exe").wstring();
+RunningProgram::RunningProgram(const ProgramFolder& folder, const std::wstring& arguments)
+    : RunningProgram(folder.Path(), arguments) {}
+
+RunningProgram::RunningProgram(const fs::path& folder, const std::wstring& arguments) {
+    const std::wstring exe = (folder / "quorvel.exe").wstring();
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.Path().wstring().c_str(), &startup, &info))
+                        folder.wstring().c_str(), &startup, &info))
         throw std::runtime_error("cannot start quorvel.exe, error " +
                                  std::to_string(GetLastError()));
     CloseHandle(info.hThread);

@@ -35,6 +35,9 @@ class ProgramFolder {
 class RunningProgram {
   public:
     explicit RunningProgram(const ProgramFolder& folder, const std::wstring& arguments = L"");
+    // The program of any folder, such as an installed or unpacked one.
+    explicit RunningProgram(const std::filesystem::path& folder,
+                            const std::wstring& arguments = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
