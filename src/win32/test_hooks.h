@@ -37,6 +37,9 @@ class TestFileSystem : public FileSystem {
     }
     bool FileExists(const std::string& path) override { return files_.FileExists(path); }
     std::optional<FileStamp> Stamp(const std::string& path) override { return files_.Stamp(path); }
+    std::optional<std::uint64_t> FileSize(const std::string& path) override {
+        return files_.FileSize(path);
+    }
     bool CreateFolder(const std::string& path) override { return files_.CreateFolder(path); }
     std::vector<std::string> ListFiles(const std::string& pattern) override {
         return files_.ListFiles(pattern);
