@@ -115,6 +115,8 @@ TEST(Skins, DeactivatingTheProgramFogsItsWindowAndActivatingRestoresIt) {
     HWND main = WaitForMainWindow(program);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForPaint(main));
+    // The pointer away from the window: a button under it would light up and differ.
+    SetCursorPos(0, 0);
     SetForegroundWindow(main);
     PumpFor(500ms);
     const std::vector<COLORREF> clear = Shown(main);
