@@ -1,6 +1,6 @@
 // Reading the options into the dialog and saving them from it.
-#include "base/text_compare.h"
 #include "settings/autorun.h"
+#include "ui/item_search.h"
 #include "windows/options_dialog.h"
 
 namespace quorvel {
@@ -33,13 +33,9 @@ void TForm3::LoadOption() {
     C8->SetChecked(options.Read(option::kDiskInDrive));
     C8Click();
     C9->SetChecked(options.Read(option::kAnimation));
-    const std::string drive = options.Read(option::kDrive);
-    for (int i = 0; i < DriveLeter->Count(); ++i) {
-        if (EqualNoCase(DriveLeter->Item(i), drive)) {
-            DriveLeter->SetItemIndex(i);
-            break;
-        }
-    }
+    // A stored drive that is no CD drive any more leaves the first one selected.
+    const int drive = IndexOfNoCase(*DriveLeter, options.Read(option::kDrive));
+    if (drive >= 0) DriveLeter->SetItemIndex(drive);
 }
 
 void TForm3::SaveOption() {

@@ -3,10 +3,10 @@
 #include <array>
 #include <vector>
 
-#include "base/text_compare.h"
 #include "base/window_messages.h"
 #include "platform/error_report.h"
 #include "skin/skin_drawing.h"
+#include "ui/item_search.h"
 #include "windows/options_dialog.h"
 
 namespace quorvel {
@@ -124,13 +124,7 @@ void TForm3::ListSkins() {
         ListSkin->Add(file.substr(0, file.find('.')));
     const std::string current = parts_->options.Read(option::kFileSkin);
     const std::string name = current.substr(0, current.find('.'));
-    ListSkin->SetItemIndex(-1);
-    for (int i = 0; i < ListSkin->Count(); ++i) {
-        if (EqualNoCase(ListSkin->Item(i), name)) {
-            ListSkin->SetItemIndex(i);
-            break;
-        }
-    }
+    ListSkin->SetItemIndex(IndexOfNoCase(*ListSkin, name));  // -1: no selection
 }
 
 void TForm3::LoadLanguageClick() {
