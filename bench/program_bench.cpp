@@ -592,11 +592,18 @@ void MeasureSaves(std::vector<Row>& rows) {
     rows.push_back({"SaveOption (Ok handled)", saves, "one replace of Option.ini", saveFloor});
 }
 
-int RunBenchmark() {
+// The sections named (all when none is): presses, starts, editor, saves.
+int RunBenchmark(const std::vector<std::string>& only) {
+    const std::pair<const char*, void (*)(std::vector<Row>&)> sections[] = {
+        {"presses", MeasurePresses},
+        {"starts", MeasureStarts},
+        {"editor", MeasureEditor},
+        {"saves", MeasureSaves}};
     std::vector<Row> rows;
     int failures = 0;
     // A section that fails is said and the others still measured.
-    for (auto* section : {MeasurePresses, MeasureStarts, MeasureEditor, MeasureSaves}) {
+    for (const auto& [name, section] : sections) {
+        if (!only.empty() && std::find(only.begin(), only.end(), name) == only.end()) continue;
         try {
             section(rows);
         } catch (const std::exception& error) {
@@ -615,7 +622,7 @@ int main(int argc, char** argv) {
         return RunFloorWindow(argv[2], argc >= 4 ? argv[3] : "");
     if (argc == 2 && std::string(argv[1]) == "bare") return RunBareWindow();
     try {
-        return RunBenchmark();
+        return RunBenchmark(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "program_bench: %s\n", error.what());
         return 1;

@@ -177,13 +177,16 @@ void CombinationStore::TransferRecord(std::string_view mode) {
 // The loops over the whole list look at the file once: they run through without pausing,
 // so that is what reading it for each value would see.
 void CombinationStore::LoadList() {
-    list_.Clear();
+    list_.Clear();  // a list file that cannot be read leaves no stale entries
     const ProfileReading file(profile_, listFile_);
     const int count = StoredCount(file);
+    std::vector<std::string> entries;
+    entries.reserve(std::size_t(std::max(count, 0)));
     for (int n = 1; n <= count; ++n) {
         const std::string hotKey = file.ReadIniValue(CombinationSection(n), "HotKey");
-        list_.Add(IsUnavailable(hotKey) ? hotKey + std::string(kUnavailableMark) : hotKey);
+        entries.push_back(IsUnavailable(hotKey) ? hotKey + std::string(kUnavailableMark) : hotKey);
     }
+    list_.SetItems(entries);
 }
 
 void CombinationStore::ReloadList() {

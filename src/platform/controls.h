@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/bitmap.h"
 #include "base/geometry.h"
@@ -44,6 +45,13 @@ class ItemList : public Control {
     virtual std::string Item(int index) const = 0;  // empty for an index out of range
     virtual int ItemIndex() const = 0;
     virtual void SetItemIndex(int index) = 0;  // out of range: no selection; no event
+
+    // Replaces every entry (a sorted list sorts them). A control may draw the list once at
+    // the end rather than after each entry: hundreds of entries must not take seconds.
+    virtual void SetItems(const std::vector<std::string>& items) {
+        Clear();
+        for (const std::string& item : items) Add(item);
+    }
 };
 
 class ListBox : public ItemList {

@@ -56,6 +56,7 @@ class Form {
     // Sends a message to this window and returns when its handler has run.
     virtual std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
+    // Runs as the window is about to appear, so what it fills in is there when it does.
     virtual void SetOnShow(std::function<void()> handler) = 0;
     // Returns whether the window may close.
     virtual void SetOnClose(std::function<bool()> handler) = 0;

@@ -128,10 +128,10 @@ void Win32Form::TakeOwner() {
 void Win32Form::Show() {
     if (Visible()) return;
     if (toolkit_.MainWindow() && toolkit_.MainWindow() != window_.Get()) TakeOwner();
+    Fire(onShow_);
     ShowWindow(window_.Get(), SW_SHOW);
     toolkit_.MainWindowShownOrHidden(window_.Get());
     UpdateWindow(window_.Get());
-    Fire(onShow_);
 }
 
 void Win32Form::Hide() {
@@ -150,11 +150,11 @@ ModalResult Win32Form::ShowModal() {
     result_ = ModalResult::kNone;
     {
         ModalScope scope(window_.Get());
+        Fire(onShow_);
         ShowWindow(window_.Get(), SW_SHOW);
         SetForegroundWindow(window_.Get());
         SetActiveWindow(window_.Get());
         UpdateWindow(window_.Get());
-        Fire(onShow_);
         if (!toolkit_.Pump([this] { return result_ != ModalResult::kNone; }))
             result_ = ModalResult::kCancel;
     }  // the other windows are enabled before this one hides, so activation goes back

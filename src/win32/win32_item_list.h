@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "win32/text_conversion.h"
 #include "win32/win32_control.h"
@@ -17,6 +18,14 @@ class Win32ItemList : public Win32Control<Interface> {
     int Add(const std::string& item) override {
         const std::wstring text = Widen(item);
         return int(Send(Messages::kAdd, 0, LPARAM(text.c_str())));
+    }
+    void SetItems(const std::vector<std::string>& items) override {
+        // Without this the system redraws the list and its scroll bar after every entry.
+        Send(WM_SETREDRAW, FALSE, 0);
+        Clear();
+        for (const std::string& item : items) Add(item);
+        Send(WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(this->Hwnd(), nullptr, TRUE);
     }
     void Delete(int index) override { Send(Messages::kDelete, WPARAM(index), 0); }
     int Count() const override { return int(Send(Messages::kCount, 0, 0)); }
