@@ -328,7 +328,7 @@ HWND Start(const ProgramFolder& folder, std::optional<RunningProgram>& program) 
 
 // Press -> Execute with both floors, and the memory after start and over 1,000 presses.
 void MeasurePresses(std::vector<Row>& rows) {
-    ProgramFolder folder;
+    ProgramFolder folder(ProgramBuild::kShipped);
     AddPlugins(folder, kPlugins);
     WriteTextFile(folder.File("DATA\\BASE.INI"), ListFile(StoredCombinations()));
     SetEnvironmentVariableW(L"QUORVEL_MODULE_LOG", folder.File("module.log").wstring().c_str());
@@ -407,7 +407,7 @@ void MeasurePresses(std::vector<Row>& rows) {
 // Start -> window shown and idle, plain and with AUTO (-> tray icon), against the bare
 // window program.
 void MeasureStarts(std::vector<Row>& rows) {
-    ProgramFolder folder;
+    ProgramFolder folder(ProgramBuild::kShipped);
     std::vector<double> shown, trayShown, bare;
     auto trayIcons = [] {
         int count = 0;
@@ -460,7 +460,7 @@ void MeasureStarts(std::vector<Row>& rows) {
 
 // Opening the editor with 50 plug-ins, against loading and freeing the same 50 files.
 void MeasureEditor(std::vector<Row>& rows) {
-    ProgramFolder folder;
+    ProgramFolder folder(ProgramBuild::kShipped);
     AddPlugins(folder, kEditorPlugins);
     std::optional<RunningProgram> program;
     const HWND main = Start(folder, program);
@@ -514,7 +514,7 @@ std::string Bytes(const fs::path& file) {
 // the program (SendMessage returns when the click is handled), against one replace of the
 // same file by this process.
 void MeasureSaves(std::vector<Row>& rows) {
-    ProgramFolder folder;
+    ProgramFolder folder(ProgramBuild::kShipped);
     folder.SetOption(L"MESSAGE", L"DELETE_HOT_KEY", L"0");
     AddPlugins(folder, 2);
     const fs::path list = folder.File("DATA\\BASE.INI");

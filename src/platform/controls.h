@@ -46,13 +46,32 @@ class ItemList : public Control {
     virtual int ItemIndex() const = 0;
     virtual void SetItemIndex(int index) = 0;  // out of range: no selection; no event
 
-    // Replaces every entry (a sorted list sorts them). A control may draw the list once at
-    // the end rather than after each entry: hundreds of entries must not take seconds.
-    virtual void SetItems(const std::vector<std::string>& items) {
-        Clear();
-        for (const std::string& item : items) Add(item);
-    }
+    // Between the two, a control may leave the list undrawn and draw it once at the end:
+    // hundreds of entries must not take seconds. Use ItemListUpdate rather than these.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
+
+    // Replaces every entry (a sorted list sorts them), drawn once.
+    void SetItems(const std::vector<std::string>& items);
 };
+
+// An update of an item list for as long as it lives.
+class ItemListUpdate {
+  public:
+    explicit ItemListUpdate(ItemList& list) : list_(list) { list_.BeginUpdate(); }
+    ~ItemListUpdate() { list_.EndUpdate(); }
+    ItemListUpdate(const ItemListUpdate&) = delete;
+    ItemListUpdate& operator=(const ItemListUpdate&) = delete;
+
+  private:
+    ItemList& list_;
+};
+
+inline void ItemList::SetItems(const std::vector<std::string>& items) {
+    const ItemListUpdate update(*this);
+    Clear();
+    for (const std::string& item : items) Add(item);
+}
 
 class ListBox : public ItemList {
   public:

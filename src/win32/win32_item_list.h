@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "win32/text_conversion.h"
 #include "win32/win32_control.h"
@@ -19,11 +18,9 @@ class Win32ItemList : public Win32Control<Interface> {
         const std::wstring text = Widen(item);
         return int(Send(Messages::kAdd, 0, LPARAM(text.c_str())));
     }
-    void SetItems(const std::vector<std::string>& items) override {
-        // Without this the system redraws the list and its scroll bar after every entry.
-        Send(WM_SETREDRAW, FALSE, 0);
-        Clear();
-        for (const std::string& item : items) Add(item);
+    // Without this the system redraws the list and its scroll bar after every entry.
+    void BeginUpdate() override { Send(WM_SETREDRAW, FALSE, 0); }
+    void EndUpdate() override {
         Send(WM_SETREDRAW, TRUE, 0);
         InvalidateRect(this->Hwnd(), nullptr, TRUE);
     }

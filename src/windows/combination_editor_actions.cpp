@@ -65,6 +65,7 @@ void TForm2::ShowComment(bool show) {
 
 void TForm2::FillActionList() {
     ModuleHost& host = parts_->host;
+    const ItemListUpdate update(*Plugin);
     ItemListTarget target(*Plugin);
     host.LoadPlugin(target);
     // The entry LoadPlugin showed stays shown while the built-in names join the sorted list.

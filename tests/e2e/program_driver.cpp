@@ -8,15 +8,16 @@ namespace quorvel::e2e {
 
 namespace fs = std::filesystem;
 
-ProgramFolder::ProgramFolder() {
+ProgramFolder::ProgramFolder(ProgramBuild build) {
     static int counter = 0;
     path_ = fs::temp_directory_path() / ("quorvel-e2e-" + std::to_string(GetCurrentProcessId()) +
                                          "-" + std::to_string(++counter));
     fs::remove_all(path_);
     fs::copy(fs::path(QUORVEL_DIST_DIR), path_, fs::copy_options::recursive);
     // The program with the test hooks (the menu pop-up message) stands in for the staged one.
-    fs::copy_file(fs::path(QUORVEL_TEST_PROGRAM), path_ / "quorvel.exe",
-                  fs::copy_options::overwrite_existing);
+    if (build == ProgramBuild::kTest)
+        fs::copy_file(fs::path(QUORVEL_TEST_PROGRAM), path_ / "quorvel.exe",
+                      fs::copy_options::overwrite_existing);
     SetOption(L"PROGRAM", L"INFORMATION_SHOW", L"0");
     SetOption(L"MESSAGE", L"EXIT_PROGRAM", L"0");
 }

@@ -14,9 +14,13 @@ namespace quorvel::e2e {
 // when the test ends, so every scenario starts from first-install files. The questions
 // that would stop an unattended start or end (the information box, the exit question) are
 // switched off; a test of them switches them on with SetOption.
+// Which program a folder holds: the one with the test hooks, or the one users get (no
+// hooks, no debug information), which the benchmarks measure.
+enum class ProgramBuild { kTest, kShipped };
+
 class ProgramFolder {
   public:
-    ProgramFolder();
+    explicit ProgramFolder(ProgramBuild build = ProgramBuild::kTest);
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
