@@ -33,16 +33,14 @@ int ScreenDpi() {
     return dpi;
 }
 
+BOOL CALLBACK AddVisible(HWND child, LPARAM found) {
+    if (IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> VisibleChildren(HWND window) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM found) {
-            if (IsWindowVisible(child))
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-            return TRUE;
-        },
-        LPARAM(&children));
+    EnumChildWindows(window, AddVisible, LPARAM(&children));
     return children;
 }
 
