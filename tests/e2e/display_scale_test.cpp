@@ -203,13 +203,18 @@ TEST_P(ScaledWindowsTest, OptionsPages) {
     // Each page shows a control of its own first: Next until the last page.
     // (Drop-down lists are as high as their font makes them, so none is looked for.)
     const char* firstControls[] = {"C1", "C7", "Button3", "ListSkin", "C6"};
+    HWND next = Control(options, kForm3Layout, "S2");
+    ASSERT_NE(next, nullptr);
     for (int page = 1; page <= TForm3::kPageCount; ++page) {
         SCOPED_TRACE(page);
         HWND first = Control(options, kForm3Layout, firstControls[page - 1]);
-        ASSERT_TRUE(WaitUntil([&] { return first && IsWindowVisible(first); }));
+        ASSERT_NE(first, nullptr);
+        // A click the busy window missed is clicked again, as a user would.
+        if (page > 1 && !WaitUntil([&] { return IsWindowVisible(first); }, 4s)) ClickCentre(next);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(first); }));
         ExpectWholeAndUncut(options, kForm3Layout);
         SaveScreenshot(Shot(("options_page" + std::to_string(page)).c_str()));
-        if (page < TForm3::kPageCount) ClickCentre(Control(options, kForm3Layout, "S2"));
+        if (page < TForm3::kPageCount) ClickCentre(next);
     }
     CloseDialog(options, kForm3Layout, "Button2");
 }
