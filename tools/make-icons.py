@@ -6,7 +6,8 @@
 Writes into OUT_DIR (created when missing):
 
     app.ico                      APP_ICON      the program file's icon (16, 32, 48)
-    image_0.ico .. image_8.ico   IMAGE_0..8    the image list, one icon per index (16, 32):
+    image_0.ico .. image_8.ico   IMAGE_0..8    the image list, one icon per index (16, 20, 24,
+                                               32: the tray's sizes at 100 % to 200 %):
         0 program (keycap with a lightning bolt): tray icon, "Show main window"
         1 disc in the drive (still): tray icon while the animation is off
         2 no disc in the drive: tray icon
@@ -17,14 +18,15 @@ Writes into OUT_DIR (created when missing):
         7 web page: the documentation and home page items
         8 "i": "About ..."
     tray_anim_00.ico .. _23.ico  TRAY_ANIM_00..23  the spinning disc, one frame per 150 ms
+                                               (16, 20, 24, 32)
     imagelist.bmp                IMAGELIST     the nine images as one 24-bit strip of 16 x 16
                                                cells; magenta (255, 0, 255) is transparent
     imagelist32.bmp              IMAGELIST32   the same strip as 32-bit pixels with alpha
     images.rc                    the resource statements for all of the above
 
 Icons are 32-bit with alpha plus the 1-bit mask older systems use. Every picture is described
-below as shapes in a 16-unit square and drawn supersampled, so the 16 and 32 pixel versions
-come from one description. Only Python's standard library and PIL are used; the output is the
+below as shapes in a 16-unit square and drawn supersampled, so every pixel size
+comes from one description. Only Python's standard library and PIL are used; the output is the
 same byte for byte on every run.
 """
 
@@ -345,6 +347,10 @@ IMAGES = [draw_program, draw_disc, draw_no_disc, draw_setting, draw_globe, draw_
 # File formats
 
 
+# The small-icon sizes the system asks for at 100 %, 125 %, 150 % and 200 % display scale.
+TRAY_SIZES = (16, 20, 24, 32)
+
+
 def render(draw, size, *args):
     canvas = Canvas(size)
     draw(canvas, *args)
@@ -442,18 +448,18 @@ def write_all(out):
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
 
-    save("app.ico", ico_bytes([render(draw_program, s) for s in (16, 32, 48)]))
+    save("app.ico", ico_bytes([render(draw_program, s) for s in (16, 20, 24, 32, 48)]))
     files.append(("APP_ICON", "ICON", "app.ico"))
     cells = []
     for i, draw in enumerate(IMAGES):
-        sizes = [render(draw, s) for s in (16, 32)]
+        sizes = [render(draw, s) for s in TRAY_SIZES]
         cells.append(sizes[0])
         save(f"image_{i}.ico", ico_bytes(sizes))
         files.append((f"IMAGE_{i}", "ICON", f"image_{i}.ico"))
     frames = []
     for n in range(ANIMATION_FRAMES):
         angle = 360.0 * n / ANIMATION_FRAMES
-        sizes = [render(draw_disc, s, angle) for s in (16, 32)]
+        sizes = [render(draw_disc, s, angle) for s in TRAY_SIZES]
         frames.append(sizes[0])
         save(f"tray_anim_{n:02d}.ico", ico_bytes(sizes))
         files.append((f"TRAY_ANIM_{n:02d}", "ICON", f"tray_anim_{n:02d}.ico"))

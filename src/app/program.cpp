@@ -69,10 +69,10 @@ struct Program::Heart {
              .text = [&program](LanguageText id) { return program.Text(id); },
              .activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }});
         appearance.SetEditorTexts(
-            [&editor](Canvas& canvas, int width) { editor.DrawTexts(canvas, width); });
+            [&editor](PictureText& texts, int width) { editor.DrawTexts(texts, width); });
         TForm3& optionsDialog = program.form3_;
-        appearance.SetOptionsTexts([&optionsDialog](Canvas& canvas, int width) {
-            optionsDialog.DrawPageTexts(canvas, width);
+        appearance.SetOptionsTexts([&optionsDialog](PictureText& texts, int width) {
+            optionsDialog.DrawPageTexts(texts, width);
         });
         optionsDialog.AttachParts({.options = options,
                                    .autorun = services.autorun,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "base/display_scale.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/layout.h"
@@ -23,6 +24,10 @@ namespace quorvel {
 class Toolkit {
   public:
     virtual ~Toolkit() = default;
+
+    // The scale of the display the program's windows open on; layouts reach the toolkit
+    // already scaled to it.
+    virtual DisplayScale Scale() = 0;
 
     // A hidden window of the layout's caption and client size (centred on the screen when
     // the layout says so), with no controls yet.

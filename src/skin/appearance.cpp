@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/bitmap_resample.h"
 #include "base/canvas.h"
 #include "base/error.h"
 #include "platform/error_report.h"
@@ -39,7 +40,8 @@ Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options
       optionsFile_(optionsFile),
       dialogs_(dialogs),
       text_(text),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)),
+      scale_(main.Scale()) {}
 
 Appearance::~Appearance() {
     // The windows outlive this object: they must not call back into it.
@@ -55,8 +57,8 @@ Appearance::~Appearance() {
 }
 
 void Appearance::Start() {
-    const Size layoutSize = windows_[kMain].form->Layout().clientSize;
-    skin_ = Bitmap(layoutSize.width, layoutSize.height, kPlainPictureColor);
+    const Size plainSize = windows_[kMain].form->Layout().clientSize;
+    skin_ = Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
     try {
         LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
     } catch (const std::exception& error) {
@@ -88,7 +90,7 @@ void Appearance::Start() {
 Size Appearance::LeastSkinSize() const {
     Size least{};
     for (const Window& window : windows_) {
-        for (const ControlLayout& control : window.form->Layout().controls) {
+        for (const ControlLayout& control : window.form->DesignLayout().controls) {
             if (control.kind == ControlKind::kPicture && control.autoSize) continue;
             least.width = std::max(least.width, control.bounds.left + control.bounds.width);
             least.height = std::max(least.height, control.bounds.top + control.bounds.height);
@@ -108,7 +110,9 @@ void Appearance::LoadSkin(const std::string& path) {
                     " (it must be at least " + std::to_string(least.width) + " x " +
                     std::to_string(least.height) + " pixels)");
     }
-    skin_ = std::move(picture);
+    // The skin is drawn for 96 DPI; on a denser display it is scaled with the windows, so
+    // the shape cut from it and the buttons tinted from it follow the scaled controls.
+    skin_ = Resampled(picture, scale_.Of(picture.Width()), scale_.Of(picture.Height()));
 }
 
 void Appearance::MyForm() {
@@ -124,8 +128,8 @@ void Appearance::DrawMainPicture() {
     Window& main = windows_[kMain];
     Bitmap picture = skin_;
     Canvas canvas(picture, text_);
-    canvas.SetFont(PictureFont());
-    DrawTransparentText(canvas, kProgramTitleAt.x, kProgramTitleAt.y, kProgramTitle);
+    PictureText(canvas, scale_, PictureFont())
+        .Draw(kProgramTitleAt.x, kProgramTitleAt.y, kProgramTitle);
     main.image->SetImage(picture);
 }
 
@@ -133,14 +137,13 @@ void Appearance::ShowAboutPage() {
     Window& about = windows_[kAbout];
     Bitmap picture = skin_;
     Canvas canvas(picture, text_);
-    canvas.SetFont(PictureFont());
+    PictureText texts(canvas, scale_, PictureFont());
     const int width = about.form->Window().ClientSize().width;
     const std::string title = aboutTitle_ ? aboutTitle_() : std::string(kAboutTitle);
-    DrawTransparentText(canvas, CentredTextX(title, canvas, width) - 28, 2, title);
-    DrawTransparentText(canvas, 12, 70, kAboutNotice);
-    DrawTransparentText(canvas, CentredTextX(kAboutHomePage, canvas, width) - 3, 93,
-                        kAboutHomePage);
-    DrawTransparentText(canvas, CentredTextX(kAboutContact, canvas, width), 117, kAboutContact);
+    texts.Draw(texts.CentredX(title, width) - 28, 2, title);
+    texts.Draw(12, 70, kAboutNotice);
+    texts.Draw(texts.CentredX(kAboutHomePage, width) - 3, 93, kAboutHomePage);
+    texts.Draw(texts.CentredX(kAboutContact, width), 117, kAboutContact);
     about.image->SetImage(picture);
 }
 
@@ -148,8 +151,8 @@ void Appearance::ShowPage(Window& window, const PageTexts& texts) {
     Bitmap picture = skin_;
     if (texts) {
         Canvas canvas(picture, text_);
-        canvas.SetFont(PictureFont());
-        texts(canvas, window.form->Window().ClientSize().width);
+        PictureText pictureText(canvas, scale_, PictureFont());
+        texts(pictureText, window.form->Window().ClientSize().width);
     }
     window.image->SetImage(picture);
 }

@@ -50,7 +50,8 @@ class Appearance {
 
     // Draws the editor's texts onto its picture (the skin, in the window font, black)
     // whenever the picture is made again: as it opens and as the application is activated.
-    using PageTexts = std::function<void(Canvas& canvas, int windowWidth)>;
+    // `windowWidth` is in pixels.
+    using PageTexts = std::function<void(PictureText& texts, int windowWidth)>;
     void SetEditorTexts(PageTexts draw) { editorTexts_ = std::move(draw); }
     // The same for the options dialog's current page.
     void SetOptionsTexts(PageTexts draw) { optionsTexts_ = std::move(draw); }
@@ -89,7 +90,8 @@ class Appearance {
     MessageDialogs& dialogs_;
     TextRasterizer* text_;
     std::string programFolder_;
-    Bitmap skin_;
+    DisplayScale scale_;
+    Bitmap skin_;  // at the display's scale
     FogRect fog_;
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;

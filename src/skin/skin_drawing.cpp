@@ -16,6 +16,20 @@ int CentredTextX(std::string_view text, Canvas& canvas, int windowWidth) {
     return windowWidth / 2 - canvas.TextWidth(text) / 2;
 }
 
+PictureText::PictureText(Canvas& canvas, DisplayScale scale, Font designFont)
+    : canvas_(canvas), scale_(scale) {
+    designFont.height = scale.FontHeight(designFont.height);
+    canvas_.SetFont(designFont);
+}
+
+void PictureText::Draw(int x, int y, std::string_view text) {
+    DrawTransparentText(canvas_, scale_.Of(x), scale_.Of(y), text);
+}
+
+int PictureText::CentredX(std::string_view text, int windowWidth) {
+    return scale_.ToDesign(CentredTextX(text, canvas_, windowWidth));
+}
+
 void BlendButtonFrame(TXPBitBtn& button, const LayoutRect& bounds, const Bitmap& picture) {
     auto pixelOr = [&](int x, int y, Color fallback) {
         return picture.Contains(x, y) ? picture.Pixel(x, y) : fallback;

@@ -18,9 +18,31 @@ std::vector<const ControlLayout*> CreationOrder(const FormLayout& layout) {
     return order;
 }
 
+FormLayout ScaledLayout(const FormLayout& design, DisplayScale scale,
+                        std::vector<ControlLayout>& controls) {
+    auto scaledFont = [&](FontSpec font) {
+        font.height = scale.FontHeight(font.height);
+        return font;
+    };
+    controls.assign(design.controls.begin(), design.controls.end());
+    for (ControlLayout& control : controls) {
+        control.bounds = scale.Of(control.bounds);
+        control.font = scaledFont(control.font);
+    }
+    FormLayout scaled = design;
+    scaled.clientSize = scale.Of(design.clientSize);
+    scaled.font = scaledFont(design.font);
+    scaled.controls = controls;
+    return scaled;
+}
+
 LayoutForm::LayoutForm(Toolkit& toolkit, const FormLayout& layout)
-    : toolkit_(toolkit), layout_(layout), window_(toolkit.CreateForm(layout)) {
-    for (const ControlLayout* control : CreationOrder(layout)) CreateControl(*control);
+    : toolkit_(toolkit),
+      design_(layout),
+      scale_(toolkit.Scale()),
+      layout_(ScaledLayout(layout, scale_, scaledControls_)),
+      window_(toolkit.CreateForm(layout_)) {
+    for (const ControlLayout* control : CreationOrder(layout_)) CreateControl(*control);
 }
 
 LayoutForm::~LayoutForm() = default;

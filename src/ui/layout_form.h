@@ -25,7 +25,10 @@ class LayoutForm {
     LayoutForm& operator=(const LayoutForm&) = delete;
 
     Form& Window() const { return *window_; }
+    // The layout as designed (at 96 DPI) and as built on this display.
+    const FormLayout& DesignLayout() const { return design_; }
     const FormLayout& Layout() const { return layout_; }
+    DisplayScale Scale() const { return scale_; }
 
     Control* FindControl(std::string_view name) const;
     template <typename T>
@@ -61,7 +64,11 @@ class LayoutForm {
   private:
     void CreateControl(const ControlLayout& layout);
 
-    const FormLayout& layout_;
+    const FormLayout& design_;
+    DisplayScale scale_;
+    // The scaled layout the toolkit's windows keep referring to: it outlives them.
+    std::vector<ControlLayout> scaledControls_;
+    FormLayout layout_;
     std::unique_ptr<Form> window_;
     struct NamedControl {
         std::string_view name;
@@ -71,6 +78,11 @@ class LayoutForm {
     std::vector<PopupMenu*> menus_;
     std::function<void()> beforeShowModal_;
 };
+
+// The layout's window and control figures (client size, bounds, font heights) on a display
+// of `scale`; the controls go to `controls`, which the result refers to.
+FormLayout ScaledLayout(const FormLayout& design, DisplayScale scale,
+                        std::vector<ControlLayout>& controls);
 
 // The order in which a layout's controls are created: tab stops in their Tab order, then
 // the other controls as listed, pictures last (so they lie beneath everything else).

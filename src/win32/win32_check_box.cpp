@@ -1,18 +1,22 @@
 #include "win32/win32_check_box.h"
 
+#include "base/bitmap_resample.h"
 #include "base/canvas.h"
 #include "controls/program_buttons.h"
 #include "win32/bitmap_conversion.h"
 #include "win32/check_box_resources.h"
 #include "win32/win32_form.h"
 #include "win32/win32_text_rasterizer.h"
+#include "win32/win32_toolkit.h"
 
 namespace quorvel::win32 {
 
 Win32CheckBox::Win32CheckBox(Win32Form& form, const ControlLayout& layout)
     : Win32Control(form, layout, {kClassName}),
       core_(this, BuildCheckBoxPictures(LoadCheckBoxResources())) {
-    core_.SetSize(layout.bounds.width, layout.bounds.height);
+    const DisplayScale scale = form.Toolkit().Scale();
+    designSize_ = {scale.ToDesign(layout.bounds.width), scale.ToDesign(layout.bounds.height)};
+    core_.SetSize(designSize_.width, designSize_.height);
     core_.SetFont(FontOfLayout(layout.font, form.Layout().font));
     core_.SetCaption(std::string(layout.text));
     core_.SetEnabled(layout.enabled);
@@ -57,12 +61,13 @@ unsigned Win32CheckBox::Modifiers() {
 }
 
 Bitmap Win32CheckBox::Render() {
-    Bitmap face = form_.BackdropPart(Hwnd());
+    const Bitmap backdrop = form_.BackdropPart(Hwnd());
+    Bitmap face = Resampled(backdrop, designSize_.width, designSize_.height);
     // The control's background is the picture's colour where it stands.
     if (face.Width() > 0 && face.Height() > 0) core_.SetColor(face.Pixel(0, face.Height() / 2));
     Canvas canvas(face, &StyledControlRasterizer());
     core_.Paint(canvas);
-    return face;
+    return Resampled(face, backdrop.Width(), backdrop.Height());
 }
 
 void Win32CheckBox::ReleaseHeldMouse(WPARAM buttonsStillDown) {

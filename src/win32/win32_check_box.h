@@ -37,6 +37,9 @@ class Win32CheckBox : public Win32Control<CheckBox>, private XPCheckBoxOwner {
     static unsigned Modifiers();
 
     TXPCheckBox core_;
+    // The box is painted at its design size and scaled to the control's, so it fills the
+    // control at every display scale.
+    Size designSize_;
     Handler onClick_;
     bool tracking_ = false;
 };

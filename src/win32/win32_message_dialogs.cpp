@@ -5,6 +5,7 @@
 
 #include "base/error.h"
 #include "base/geometry.h"
+#include "win32/display_dpi.h"
 #include "win32/handles.h"
 #include "win32/line_breaks.h"
 #include "win32/system_boundary.h"
@@ -16,12 +17,16 @@ namespace quorvel::win32 {
 
 namespace {
 
+// Design figures at 96 DPI, scaled to the display. A button is never narrower or lower
+// than its caption in the dialog's font needs, so no caption clips at any scale.
 constexpr int kMargin = 12;
-constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
+constexpr int kButtonPaddingX = 16;  // both sides together
+constexpr int kButtonPaddingY = 8;
 constexpr int kMaxTextWidth = 420;
+constexpr int kLeastWidth = 200;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 
@@ -125,13 +130,23 @@ UniqueFont MessageFont() {
     return UniqueFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
-SIZE MeasureText(HFONT font, const std::wstring& text) {
+SIZE MeasureText(HFONT font, const std::wstring& text, int maxWidth, UINT format) {
     const UniqueWindowDc screen = WindowDcOf(nullptr);
     const SelectionScope selected(screen.Get(), font);
-    RECT r{0, 0, kMaxTextWidth, 0};
-    DrawTextW(screen.Get(), text.c_str(), int(text.size()), &r,
-              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    RECT r{0, 0, maxWidth, 0};
+    DrawTextW(screen.Get(), text.c_str(), int(text.size()), &r, DT_CALCRECT | format);
     return {r.right + 2, r.bottom};
+}
+
+// The size every button takes: the design's, or more where a caption needs it.
+SIZE ButtonSize(HFONT font, const std::vector<ModalResult>& results, DisplayScale scale) {
+    SIZE size{scale.Of(kButtonWidth), scale.Of(kButtonHeight)};
+    for (ModalResult result : results) {
+        const SIZE caption = MeasureText(font, InfoOf(result).caption, 0, DT_SINGLELINE);
+        size.cx = std::max<LONG>(size.cx, caption.cx + scale.Of(kButtonPaddingX));
+        size.cy = std::max<LONG>(size.cy, caption.cy + scale.Of(kButtonPaddingY));
+    }
+    return size;
 }
 
 // Centred over the owner when there is one, else on the screen; always on the screen.
@@ -167,22 +182,29 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
     const UniqueFont font = MessageFont();
     HFONT hfont = font.Get();
 
+    HWND owner = toolkit_.ModalOwner();
+    const DisplayScale scale = ScaleOfWindow(owner);
+    const int margin = scale.Of(kMargin);
+    const int gap = scale.Of(kButtonGap);
+    const int iconSize = GetSystemMetrics(SM_CXICON);  // the system scales its icons itself
+
     const std::wstring text = WithSystemLineBreaks(Widen(request.text));
-    const SIZE textSize = MeasureText(hfont, text);
+    const SIZE textSize = MeasureText(hfont, text, scale.Of(kMaxTextWidth),
+                                      DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    const SIZE buttonSize = ButtonSize(hfont, results, scale);
     const wchar_t* iconName = IconOf(request.type);
-    const int textLeft = kMargin + (iconName ? kIconSize + kMargin : 0);
-    const int contentHeight = std::max<int>(textSize.cy, iconName ? kIconSize : 0);
+    const int textLeft = margin + (iconName ? iconSize + margin : 0);
+    const int contentHeight = std::max<int>(textSize.cy, iconName ? iconSize : 0);
     const int buttonsWidth =
-        int(results.size()) * kButtonWidth + int(results.size() - 1) * kButtonGap;
-    const int clientWidth =
-        std::max({textLeft + int(textSize.cx) + kMargin, buttonsWidth + 2 * kMargin, 200});
-    const int buttonsTop = kMargin + contentHeight + kMargin + 4;
-    const int clientHeight = buttonsTop + kButtonHeight + kMargin;
+        int(results.size()) * int(buttonSize.cx) + int(results.size() - 1) * gap;
+    const int clientWidth = std::max(
+        {textLeft + int(textSize.cx) + margin, buttonsWidth + 2 * margin, scale.Of(kLeastWidth)});
+    const int buttonsTop = margin + contentHeight + margin + scale.Of(4);
+    const int clientHeight = buttonsTop + int(buttonSize.cy) + margin;
 
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
-    HWND owner = toolkit_.ModalOwner();
     const POINT at = Placement(owner, size);
 
     const std::wstring caption = Widen(CaptionOf(request));
@@ -215,11 +237,10 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
         return control;
     };
     if (iconName) {
-        HWND icon =
-            child(L"STATIC", nullptr, SS_ICON, -1, {kMargin, kMargin, kIconSize, kIconSize});
+        HWND icon = child(L"STATIC", nullptr, SS_ICON, -1, {margin, margin, iconSize, iconSize});
         SendMessageW(icon, STM_SETICON, WPARAM(LoadIconW(nullptr, iconName)), 0);
     }
-    const int textTop = kMargin + (contentHeight - int(textSize.cy)) / 2;
+    const int textTop = margin + (contentHeight - int(textSize.cy)) / 2;
     child(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, -1,
           {textLeft, textTop, int(textSize.cx), int(textSize.cy)});
     HWND defaultButton = nullptr;
@@ -229,9 +250,9 @@ ModalResult Win32MessageDialogs::Show(const MessageRequest& request) {
         const bool isDefault = info.id == dialog.DefaultId();
         HWND button = child(L"BUTTON", info.caption,
                             WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), info.id,
-                            {left, buttonsTop, kButtonWidth, kButtonHeight});
+                            {left, buttonsTop, int(buttonSize.cx), int(buttonSize.cy)});
         if (isDefault) defaultButton = button;
-        left += kButtonWidth + kButtonGap;
+        left += int(buttonSize.cx) + gap;
     }
 
     {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/window_messages.h"
+#include "win32/display_dpi.h"
 #include "win32/message_filter.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_drop_down_list.h"
@@ -131,6 +132,10 @@ std::vector<Bitmap> PicturesOf(const std::vector<ProgramImage>& images) {
 }
 
 }  // namespace
+
+DisplayScale Win32Toolkit::Scale() {
+    return ScaleOfWindow(mainWindow_);
+}
 
 std::vector<Bitmap> Win32Toolkit::ProgramImageList() {
     return PicturesOf(images_.ImageList());

@@ -24,6 +24,8 @@ class Win32Toolkit : public Toolkit {
     explicit Win32Toolkit(HINSTANCE instance);
     ~Win32Toolkit() override;
 
+    // The main window's monitor once there is one; the screen's before.
+    DisplayScale Scale() override;
     std::unique_ptr<Form> CreateForm(const FormLayout& layout) override;
     std::unique_ptr<Picture> CreatePicture(Form& form, const ControlLayout& layout) override;
     std::unique_ptr<GlyphButton> CreateGlyphButton(Form& form,

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "hotkeys/combination_store.h"
+#include "skin/skin_drawing.h"
 #include "ui/layout_form.h"
 
 namespace quorvel {
@@ -53,7 +54,7 @@ class TForm2 : public LayoutForm {
     void ToggleComment();
     void ShowComment(bool show);
     // The texts drawn on the editor's picture for the current mode.
-    void DrawTexts(Canvas& canvas, int windowWidth) const;
+    void DrawTexts(PictureText& texts, int windowWidth) const;
 
     Picture* const Image1;
     HotKeyEdit* const HotKey;

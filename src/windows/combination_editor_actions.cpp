@@ -110,16 +110,16 @@ bool TForm2::PrepareUpdate() {
     return true;
 }
 
-void TForm2::DrawTexts(Canvas& canvas, int windowWidth) const {
+void TForm2::DrawTexts(PictureText& texts, int windowWidth) const {
     const std::string title = Text(mode_ == EditorMode::kNew ? LanguageText::kForm2Caption1
                                                              : LanguageText::kForm2Caption2);
     const std::string box1 = Text(LanguageText::kForm2Box1);
     const std::string box2 = Text(LanguageText::kForm2Box2);
-    DrawTransparentText(canvas, CentredTextX(title, canvas, windowWidth) - 28, 2, title);
-    DrawTransparentText(canvas, CentredTextX(box1, canvas, windowWidth), 20, box1);
-    DrawTransparentText(canvas, 21, 64, Text(LanguageText::kForm2C1));
-    DrawTransparentText(canvas, 21, 83, Text(LanguageText::kForm2C2));
-    DrawTransparentText(canvas, CentredTextX(box2, canvas, windowWidth), 100, box2);
+    texts.Draw(texts.CentredX(title, windowWidth) - 28, 2, title);
+    texts.Draw(texts.CentredX(box1, windowWidth), 20, box1);
+    texts.Draw(21, 64, Text(LanguageText::kForm2C1));
+    texts.Draw(21, 83, Text(LanguageText::kForm2C2));
+    texts.Draw(texts.CentredX(box2, windowWidth), 100, box2);
 }
 
 void TForm2::Warn(LanguageText id) {

@@ -59,7 +59,7 @@ class TForm3 : public LayoutForm {
     // To the next (forward) or previous page, with Back and Next enabled to match.
     void StepOptionsPage(bool forward);
     // The current page's title and labels, drawn in the picture's font.
-    void DrawPageTexts(Canvas& canvas, int windowWidth) const;
+    void DrawPageTexts(PictureText& texts, int windowWidth) const;
 
     // The controls from Option.ini, in the file's order; a key that is no boolean stops it
     // there (the controls after it keep their states) with the conversion error.

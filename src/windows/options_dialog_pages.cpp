@@ -88,15 +88,14 @@ void TForm3::StepOptionsPage(bool forward) {
     ShowOptionsPage(page);
 }
 
-void TForm3::DrawPageTexts(Canvas& canvas, int windowWidth) const {
+void TForm3::DrawPageTexts(PictureText& texts, int windowWidth) const {
     const Page& page = Pages()[page_ - 1];
     const std::string title = Text(LanguageText::kForm3Caption) + " / " + Text(page.title);
-    DrawTransparentText(canvas, CentredTextX(title, canvas, windowWidth) - 28, 2, title);
+    texts.Draw(texts.CentredX(title, windowWidth) - 28, 2, title);
     for (const PageText& label : page.texts) {
         const std::string text = Text(label.text);
-        const int left =
-            label.left == kCentred ? CentredTextX(text, canvas, windowWidth) : label.left;
-        DrawTransparentText(canvas, left, label.top, text);
+        const int left = label.left == kCentred ? texts.CentredX(text, windowWidth) : label.left;
+        texts.Draw(left, label.top, text);
     }
 }
 

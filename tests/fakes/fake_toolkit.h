@@ -233,6 +233,7 @@ class FakeTimer : public Timer {
 // Makes fakes and keeps track of them, so a test finds them by layout name.
 class FakeToolkit : public Toolkit {
   public:
+    DisplayScale Scale() override { return scale; }
     std::unique_ptr<Form> CreateForm(const FormLayout& layout) override;
     std::unique_ptr<Picture> CreatePicture(Form& form, const ControlLayout& layout) override;
     std::unique_ptr<GlyphButton> CreateGlyphButton(Form& form,
@@ -271,6 +272,7 @@ class FakeToolkit : public Toolkit {
     const std::vector<FakeTimer*>& Timers() const { return timers_; }
 
     FakeMessageDialogs dialogs;
+    DisplayScale scale;                // the display the windows open on
     FakeForm* mainForm = nullptr;      // what Run was given
     std::vector<std::string> created;  // form and control names in creation order
     std::vector<std::string> titles;   // every application title, in order

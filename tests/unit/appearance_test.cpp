@@ -193,3 +193,46 @@ TEST_F(AppearanceTest, ChangingTheSkinReshapesAndResizesEveryWindowAndStoresTheN
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The same program on a display of 144 DPI (150 %).
+struct ToolkitAt144 : FakeToolkit {
+    ToolkitAt144() { scale = {144}; }
+};
+
+TEST(AppearanceAtScale, TheSkinItsShapeAndTheTitleAreScaledWithTheWindows) {
+    FakeFileSystem files;
+    Profile profile{files};
+    Options options{profile, kFolder};
+    ToolkitAt144 toolkit;
+    FakeServices fake;
+    Program program{toolkit, fake.services};
+    FakeTextRasterizer text;
+    Appearance appearance{program.Form1(), program.Form2(), program.Form3(), program.Form4(), files,
+                          options,         toolkit.dialogs, &text,           kFolder};
+    // The left half is the key colour: the window is its right half.
+    files.AddFile("C:\\Quorvel\\Sand.jpg",
+                  EncodeTestJpeg(240, 200, Rgb(0, 0, 0), Rgb(200, 180, 120)));
+    files.AddFile(kOptionsPath,
+                  "[PROGRAM]\r\nFILE_SKIN=Sand.jpg\r\n[ADDITION]\r\nDISABLE_FORM_FOG=0\r\n");
+    appearance.Start();
+
+    ASSERT_THAT(toolkit.dialogs.shown, IsEmpty());
+    EXPECT_EQ(program.Form1().Window().ClientSize(), (Size{360, 300}));
+    const auto& shape = dynamic_cast<FakeForm&>(program.Form1().Window()).Region();
+    ASSERT_THAT(shape, SizeIs(300));
+    for (const RowRun& run : shape) {
+        EXPECT_NEAR(run.left, 180, 1);
+        EXPECT_EQ(run.right, 360);
+    }
+    // The title in the window font at 150 %, at its scaled place.
+    ASSERT_FALSE(text.drawnFonts.empty());
+    EXPECT_EQ(text.drawnFonts.back().height, -17);
+    const Bitmap& picture = program.Form1().FindControlAs<Picture>("Image1")->Image();
+    EXPECT_EQ(picture.Pixel(56 + 1, 3 + 2), kBlack);
+}
+
+}  // namespace
+}  // namespace quorvel
