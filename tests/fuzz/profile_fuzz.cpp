@@ -128,8 +128,11 @@ void Erase(Model& model, std::string_view section) {
 }
 
 // Names the file format can hold: no line break, no "]" in a section name, no "=" or
-// brackets in a key name. Others are still used, for crashes only.
+// brackets in a key name, and no key of the nameless part that starts with the UTF-8 byte
+// order mark (written first in the file, it reads as the mark). Others are still used, for
+// crashes only.
 bool Writable(std::string_view section, std::string_view key) {
+    if (Trimmed(section).empty() && Trimmed(key).rfind("\xEF\xBB\xBF", 0) == 0) return false;
     return section.find_first_of("\r\n]") == std::string_view::npos &&
            key.find_first_of("\r\n=[]") == std::string_view::npos;
 }
