@@ -8,6 +8,8 @@ namespace quorvel {
 namespace {
 constexpr unsigned kBackspaceKey = 0x08;
 constexpr unsigned kTabKey = 0x09;
+constexpr unsigned kEnterKey = 0x0D;
+constexpr unsigned kEscapeKey = 0x1B;
 }  // namespace
 
 Shortcut ModifierOfKey(unsigned virtualKey) {
@@ -39,7 +41,10 @@ void HotKeyRecorder::SetValue(Shortcut value) {
 }
 
 bool HotKeyRecorder::TakesKey(unsigned virtualKey, Shortcut held) {
-    return !(virtualKey == kTabKey && (held & ~kShortcutShift) == 0);
+    held &= kShortcutModifiers;
+    if (virtualKey == kTabKey) return (held & ~kShortcutShift) != 0;
+    if (virtualKey == kEnterKey || virtualKey == kEscapeKey) return held != 0;
+    return true;
 }
 
 HotKeyRecorder::Outcome HotKeyRecorder::KeyDown(unsigned virtualKey, Shortcut held) {
@@ -58,9 +63,15 @@ HotKeyRecorder::Outcome HotKeyRecorder::KeyDown(unsigned virtualKey, Shortcut he
     // A key without a name could never be stored or found again.
     if (KeyName(int(virtualKey & kShortcutKeyMask), keyNames_).empty()) return Outcome::kIgnored;
     if (KeptByWindows(combination)) {
+        // The field goes back to what it held: letting the keys go then leaves it so, and
+        // the word about the refusal stays on show.
         refused_ = combination;
+        pending_ = false;
+        heldModifiers_ = 0;
         return Outcome::kRefused;
     }
+    // A held key repeats its key-down: the same combination again is no new entry.
+    if (!pending_ && combination == value_) return Outcome::kIgnored;
     SetValue(combination);
     return Outcome::kRecorded;
 }

@@ -7,6 +7,9 @@
 
 namespace quorvel {
 
+// The modifier bit of a modifier key's virtual-key code (either side), 0 for other keys.
+Shortcut ModifierOfKey(unsigned virtualKey);
+
 // The editor's hot-key field: what each key pressed in it does to the recorded combination,
 // and the text it shows. It behaves as the system's hot-key control does, and records the
 // Windows key too: a modifier pressed starts a new combination, shown as pending ("Ctrl+")
@@ -20,7 +23,7 @@ class HotKeyRecorder {
         kPending,   // modifiers held, no key yet
         kRecorded,  // a whole combination
         kCleared,   // no combination
-        kRefused,   // a combination Windows keeps for itself; nothing recorded
+        kRefused,   // a combination Windows keeps for itself; the field keeps what it held
     };
 
     static constexpr char kNoneText[] = "None";
@@ -33,9 +36,15 @@ class HotKeyRecorder {
     // The combination the last refused key would have made.
     Shortcut Refused() const { return refused_; }
 
-    // Whether the field takes the key rather than the window's moving between controls:
-    // Tab and Shift+Tab move on, everything else is recorded.
+    // Whether the field takes the key rather than the window: Tab and Shift+Tab move on,
+    // Enter and Esc are the window's (Next, Cancel), everything else is recorded.
     static bool TakesKey(unsigned virtualKey, Shortcut held);
+    // Whether the field takes a key going down before anything else sees it, a hot key of
+    // another program included: every key it takes but the modifiers, which reach it as
+    // usual (the combination another program holds is never a modifier alone).
+    static bool TakesFirst(unsigned virtualKey, Shortcut held) {
+        return ModifierOfKey(virtualKey) == 0 && TakesKey(virtualKey, held);
+    }
     // `held` holds the kShortcut* bits of the modifiers down as the key event arrives.
     Outcome KeyDown(unsigned virtualKey, Shortcut held);
     Outcome KeyUp(unsigned virtualKey, Shortcut held);
@@ -53,8 +62,5 @@ class HotKeyRecorder {
     Shortcut heldModifiers_ = 0;
     Shortcut refused_ = 0;
 };
-
-// The modifier bit of a modifier key's virtual-key code (either side), 0 for other keys.
-Shortcut ModifierOfKey(unsigned virtualKey);
 
 }  // namespace quorvel

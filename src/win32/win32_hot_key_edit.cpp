@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win32/line_breaks.h"
+#include "win32/system_boundary.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_form.h"
 #include "win32/win32_toolkit.h"
@@ -14,6 +15,11 @@ namespace {
 constexpr UINT_PTR kBalloonTimer = 1;
 constexpr UINT kBalloonMilliseconds = 6000;
 constexpr int kTextMargin = 2;
+// A key the hook took for the field: the key in WParam, the modifiers held in LParam.
+constexpr UINT kHookedKeyMessage = WM_APP + 0x31;
+
+// The field the hook serves; the hook exists only while that field has the focus.
+HWND hookedField = nullptr;
 
 bool IsKeyMessage(UINT message) {
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_KEYUP ||
@@ -31,6 +37,30 @@ Shortcut HeldModifiers() {
     return held;
 }
 
+Shortcut ModifiersDownNow() {
+    Shortcut held = 0;
+    if (GetAsyncKeyState(VK_SHIFT) < 0) held |= kShortcutShift;
+    if (GetAsyncKeyState(VK_CONTROL) < 0) held |= kShortcutCtrl;
+    if (GetAsyncKeyState(VK_MENU) < 0) held |= kShortcutAlt;
+    if (GetAsyncKeyState(VK_LWIN) < 0 || GetAsyncKeyState(VK_RWIN) < 0) held |= kShortcutWin;
+    return held;
+}
+
+LRESULT CALLBACK Win32HotKeyEdit::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+    const bool taken = CallFromSystem<bool>(false, [&] {
+        if (code != HC_ACTION || !hookedField) return false;
+        if (wParam != WM_KEYDOWN && wParam != WM_SYSKEYDOWN) return false;
+        const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        // The modifiers' own key events went on before this one: the keyboard has them.
+        const Shortcut held = ModifiersDownNow();
+        if (!HotKeyRecorder::TakesFirst(key.vkCode, held)) return false;
+        // Handled in the field's own turn: a hook must answer at once.
+        PostMessageW(hookedField, kHookedKeyMessage, key.vkCode, LPARAM(held));
+        return true;
+    });
+    return taken ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 Win32HotKeyEdit::Win32HotKeyEdit(Win32Form& form, const ControlLayout& layout)
     : Win32Control(form, layout, {kClassName, 0, WS_EX_CLIENTEDGE}),
       recorder_(keyNames_),
@@ -39,6 +69,7 @@ Win32HotKeyEdit::Win32HotKeyEdit(Win32Form& form, const ControlLayout& layout)
 }
 
 Win32HotKeyEdit::~Win32HotKeyEdit() {
+    if (hookedField == Hwnd()) hookedField = nullptr;
     if (Hwnd()) KillTimer(Hwnd(), kBalloonTimer);
 }
 
@@ -80,6 +111,9 @@ std::optional<LRESULT> Win32HotKeyEdit::OnWindowMessage(UINT message, WPARAM wPa
         case WM_SYSKEYDOWN:
             Take(recorder_.KeyDown(unsigned(wParam), HeldModifiers()));
             return 0;
+        case kHookedKeyMessage:
+            Take(recorder_.KeyDown(unsigned(wParam), Shortcut(lParam)));
+            return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
             Take(recorder_.KeyUp(unsigned(wParam), HeldModifiers()));
@@ -91,11 +125,16 @@ std::optional<LRESULT> Win32HotKeyEdit::OnWindowMessage(UINT message, WPARAM wPa
             ::SetFocus(Hwnd());
             return 0;
         case WM_SETFOCUS:
+            hookedField = Hwnd();
+            hook_.Reset(
+                SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, form_.Toolkit().Instance(), 0));
             CreateCaret(Hwnd(), nullptr, 1, TextExtent(L"Ay").cy);
             PlaceCaret();
             ShowCaret(Hwnd());
             return 0;
         case WM_KILLFOCUS:
+            hook_.Reset();
+            hookedField = nullptr;
             DestroyCaret();
             HideBalloon();
             Take(recorder_.FocusLost());

@@ -11,7 +11,9 @@ namespace quorvel::win32 {
 // The hot-key field: a control of the program's own that looks like the system's hot-key
 // control and, unlike it, records the Windows key. The recorder decides what each key does
 // and what the field shows; this window draws that, forwards the keys with the modifiers
-// held, and shows the balloon tip it is given.
+// held, and shows the balloon tip it is given. While it has the focus, a low-level keyboard
+// hook hands it the keys it takes before anything else sees them: a combination that another
+// program (or the shell) holds as a hot key would otherwise never reach it.
 class Win32HotKeyEdit : public Win32Control<HotKeyEdit> {
   public:
     static constexpr wchar_t kClassName[] = L"QuorvelHotKeyEdit";
@@ -29,6 +31,7 @@ class Win32HotKeyEdit : public Win32Control<HotKeyEdit> {
     std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam);
     void Take(HotKeyRecorder::Outcome outcome);
     void ShowText();
     void Paint();
@@ -42,10 +45,13 @@ class Win32HotKeyEdit : public Win32Control<HotKeyEdit> {
     Handler onChange_;
     std::function<void(Shortcut)> onRefused_;
     UniqueWindow balloon_;
+    UniqueHook hook_;
     bool balloonShown_ = false;
 };
 
-// The modifiers held at this moment, as Shortcut bits.
+// The modifiers held, as Shortcut bits: as this thread's key messages have them, and as the
+// keyboard has them now.
 Shortcut HeldModifiers();
+Shortcut ModifiersDownNow();
 
 }  // namespace quorvel::win32

@@ -60,8 +60,11 @@ TEST_F(HotKeyRecorderTest, AModifierLetGoAloneAndBackspaceLeaveNone) {
 
 TEST_F(HotKeyRecorderTest, CombinationsWindowsKeepsAndNamelessKeysAreNotRecorded) {
     field_.SetValue(kF8);
+    field_.KeyDown(kLeftWinKey, kShortcutWin);
     EXPECT_EQ(field_.KeyDown('L', kShortcutWin), Outcome::kRefused);
     EXPECT_EQ(field_.Refused(), kShortcutWin | 'L');
+    EXPECT_EQ(field_.KeyUp(kLeftWinKey, 0), Outcome::kIgnored) << "no change hides the word";
+    EXPECT_EQ(field_.Text(), "F8");
     EXPECT_EQ(field_.KeyDown('3', kShortcutWin), Outcome::kRefused);
     EXPECT_EQ(field_.KeyDown(0x2E, kShortcutCtrl | kShortcutAlt), Outcome::kRefused);
     EXPECT_EQ(field_.Value(), kF8);
@@ -70,12 +73,24 @@ TEST_F(HotKeyRecorderTest, CombinationsWindowsKeepsAndNamelessKeysAreNotRecorded
     EXPECT_EQ(field_.KeyDown('L', kShortcutWin | kShortcutAlt), Outcome::kRecorded);
 }
 
-TEST_F(HotKeyRecorderTest, OnlyTabAndShiftTabMoveOn) {
+TEST_F(HotKeyRecorderTest, TabEnterAndEscAloneAreTheWindowsAndModifiersComeAsUsual) {
     EXPECT_FALSE(HotKeyRecorder::TakesKey(0x09, 0));
     EXPECT_FALSE(HotKeyRecorder::TakesKey(0x09, kShortcutShift));
+    EXPECT_FALSE(HotKeyRecorder::TakesKey(0x0D, 0));
+    EXPECT_FALSE(HotKeyRecorder::TakesKey(0x1B, 0));
     EXPECT_TRUE(HotKeyRecorder::TakesKey(0x09, kShortcutCtrl));
-    EXPECT_TRUE(HotKeyRecorder::TakesKey(0x09, kShortcutWin));
+    EXPECT_TRUE(HotKeyRecorder::TakesKey(0x0D, kShortcutWin));
     EXPECT_TRUE(HotKeyRecorder::TakesKey(0x26, 0)) << "arrows are keys";
+    EXPECT_TRUE(HotKeyRecorder::TakesFirst(0x78, kShortcutCtrl | kShortcutAlt));
+    EXPECT_FALSE(HotKeyRecorder::TakesFirst(kAltKey, kShortcutCtrl));
+    EXPECT_FALSE(HotKeyRecorder::TakesFirst(0x1B, 0));
+}
+
+TEST_F(HotKeyRecorderTest, AHeldKeysRepeatsRecordNothingNew) {
+    field_.KeyDown(kCtrlKey, kShortcutCtrl);
+    EXPECT_EQ(field_.KeyDown(kF8, kShortcutCtrl), Outcome::kRecorded);
+    EXPECT_EQ(field_.KeyDown(kF8, kShortcutCtrl), Outcome::kIgnored);
+    EXPECT_EQ(field_.Value(), kShortcutCtrl | kF8);
 }
 
 }  // namespace
