@@ -15,8 +15,9 @@ namespace {
 constexpr UINT_PTR kBalloonTimer = 1;
 constexpr UINT kBalloonMilliseconds = 6000;
 constexpr int kTextMargin = 2;
-// A key the hook took for the field: the key in WParam, the modifiers held in LParam.
-constexpr UINT kHookedKeyMessage = WM_APP + 0x31;
+// A key event the hook passed to the field: the key in WParam, the modifiers held in LParam.
+constexpr UINT kHookedKeyDown = WM_APP + 0x31;
+constexpr UINT kHookedKeyUp = WM_APP + 0x32;
 
 // The field the hook serves; the hook exists only while that field has the focus.
 HWND hookedField = nullptr;
@@ -49,13 +50,20 @@ Shortcut ModifiersDownNow() {
 LRESULT CALLBACK Win32HotKeyEdit::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
     const bool taken = CallFromSystem<bool>(false, [&] {
         if (code != HC_ACTION || !hookedField) return false;
-        if (wParam != WM_KEYDOWN && wParam != WM_SYSKEYDOWN) return false;
         const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        // The modifiers' own key events went on before this one: the keyboard has them.
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+        // The keys before this one went on already: the keyboard has them.
         const Shortcut held = ModifiersDownNow();
-        if (!HotKeyRecorder::TakesFirst(key.vkCode, held)) return false;
+        // The field hears of every key it cares for from here, in the order pressed (its
+        // own key messages would come after what is posted here).
+        if (ModifierOfKey(key.vkCode)) {
+            PostMessageW(hookedField, down ? kHookedKeyDown : kHookedKeyUp, key.vkCode,
+                         LPARAM(held));
+            return false;
+        }
+        if (!down || !HotKeyRecorder::TakesFirst(key.vkCode, held)) return false;
         // Handled in the field's own turn: a hook must answer at once.
-        PostMessageW(hookedField, kHookedKeyMessage, key.vkCode, LPARAM(held));
+        PostMessageW(hookedField, kHookedKeyDown, key.vkCode, LPARAM(held));
         return true;
     });
     return taken ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
@@ -107,16 +115,20 @@ std::optional<LRESULT> Win32HotKeyEdit::OnWindowMessage(UINT message, WPARAM wPa
         }
         // The system keys (Alt, F10) would open the window menu or close the window; here
         // they are part of a combination.
+        // With the hook on, the keys come from it; the key messages come again too late.
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            Take(recorder_.KeyDown(unsigned(wParam), HeldModifiers()));
-            return 0;
-        case kHookedKeyMessage:
-            Take(recorder_.KeyDown(unsigned(wParam), Shortcut(lParam)));
+            if (!hook_) Take(recorder_.KeyDown(unsigned(wParam), HeldModifiers()));
             return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            Take(recorder_.KeyUp(unsigned(wParam), HeldModifiers()));
+            if (!hook_) Take(recorder_.KeyUp(unsigned(wParam), HeldModifiers()));
+            return 0;
+        case kHookedKeyDown:
+            if (hook_) Take(recorder_.KeyDown(unsigned(wParam), Shortcut(lParam)));
+            return 0;
+        case kHookedKeyUp:
+            if (hook_) Take(recorder_.KeyUp(unsigned(wParam), Shortcut(lParam)));
             return 0;
         case WM_CHAR:
         case WM_SYSCHAR:
