@@ -78,7 +78,7 @@ TEST_F(WindowParkingTest, TheIconsMenuMovesToTheTaskBarAndAsksToClose) {
     Park(second, 2);
 
     RightClickNewestIconAndChoose(2, [&] { return second.Visible(); });  // to the task bar
-    EXPECT_TRUE(IsIconic(second.Handle()));
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(second.Handle()) != FALSE; }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return TrayIconWindows().size() == 1; }, 5s));
 
     // A window that refuses to close (its user cancelled a "save?") is not lost hidden.
