@@ -114,8 +114,8 @@ std::optional<LRESULT> Win32HotKeyEdit::OnWindowMessage(UINT message, WPARAM wPa
             return DLGC_WANTCHARS | DLGC_WANTARROWS;
         }
         // The system keys (Alt, F10) would open the window menu or close the window; here
-        // they are part of a combination.
-        // With the hook on, the keys come from it; the key messages come again too late.
+        // they are part of a combination. With the hook on, the keys come from it and their
+        // messages, arriving after what it posted, are passed over.
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (!hook_) Take(recorder_.KeyDown(unsigned(wParam), HeldModifiers()));
