@@ -65,6 +65,7 @@ struct Program::Heart {
             {.store = store,
              .host = host,
              .keyNames = services.keyNames,
+             .hotKeys = *hotKeys,
              .dialogs = program.toolkit_.Dialogs(),
              .text = [&program](LanguageText id) { return program.Text(id); },
              .activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }});

@@ -288,13 +288,17 @@ void CombinationStore::ListClick() {
     if (list_.Count() > 0) RefreshHint();
 }
 
+std::string CombinationStore::EntryTitle(int number) {
+    return ReadValue(number, "HotKey") + " - " +
+           host_.ResolveAction(ReadValue(number, "Plugin"), ResolveMode::kName);
+}
+
 void CombinationStore::RefreshHint() {
     const int n = SelectedRecordNumber();
     // An entry no section matches has nothing to tell.
     if (n == 0) return;
     const std::string hotKey = ReadValue(n, "HotKey");
-    std::string hint =
-        hotKey + " - " + host_.ResolveAction(ReadValue(n, "Plugin"), ResolveMode::kName);
+    std::string hint = EntryTitle(n);
     if (IsUnavailable(hotKey)) {
         hint += '\r';
         hint += kUnavailableHint;

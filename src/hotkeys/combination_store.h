@@ -87,6 +87,8 @@ class CombinationStore {
     int FindStored(const std::string& hotKey);
     void ListClick();
 
+    // "<hot-key text> - <action name>": how entry n is named in its hint.
+    std::string EntryTitle(int number);
     // A value of section "HOT"n as stored.
     std::string ReadValue(int number, std::string_view key);
     // The stored count, raising the conversion error when it is not an integer, and an error

@@ -10,6 +10,7 @@ HotKeySplit ShortCutToModifiers(Shortcut value) {
     if (value & kShortcutAlt) modifiers |= kModAlt;
     if (value & kShortcutCtrl) modifiers |= kModControl;
     if (value & kShortcutShift) modifiers |= kModShift;
+    if (value & kShortcutWin) modifiers |= kModWin;
     return {modifiers, unsigned(value & kShortcutKeyMask)};
 }
 

@@ -68,21 +68,28 @@ std::string KeyName(int code, KeyNames& system) {
     return system.SystemKeyName(code);
 }
 
-std::string ShortCutToText(Shortcut value, KeyNames& system) {
-    const std::string name = KeyName(value & kShortcutKeyMask, system);
-    if (name.empty()) return {};
+std::string ModifierText(Shortcut value) {
     std::string text;
+    if (value & kShortcutWin) text += "Win+";
     if (value & kShortcutShift) text += "Shift+";
     if (value & kShortcutCtrl) text += "Ctrl+";
     if (value & kShortcutAlt) text += "Alt+";
-    return text + name;
+    return text;
+}
+
+std::string ShortCutToText(Shortcut value, KeyNames& system) {
+    const std::string name = KeyName(value & kShortcutKeyMask, system);
+    if (name.empty()) return {};
+    return ModifierText(value) + name;
 }
 
 Shortcut TextToShortCut(std::string_view text, KeyNames& system) {
     Shortcut modifiers = 0;
     for (bool stripped = true; stripped;) {
         stripped = true;
-        if (StripPrefix(text, "Shift+")) {
+        if (StripPrefix(text, "Win+")) {
+            modifiers |= kShortcutWin;
+        } else if (StripPrefix(text, "Shift+")) {
             modifiers |= kShortcutShift;
         } else if (StripPrefix(text, "Ctrl+") || StripPrefix(text, "^")) {
             modifiers |= kShortcutCtrl;

@@ -13,7 +13,10 @@ namespace quorvel {
 // system's (layout-dependent) name for the rest; empty when there is none.
 std::string KeyName(int virtualKey, KeyNames& system);
 
-// "Shift+Ctrl+Alt+<key>", modifiers in that order; empty when the key has no name.
+// The prefixes of the value's modifiers: "Win+Shift+Ctrl+Alt+", each when its bit is set.
+std::string ModifierText(Shortcut value);
+
+// "Win+Shift+Ctrl+Alt+<key>", modifiers in that order; empty when the key has no name.
 std::string ShortCutToText(Shortcut value, KeyNames& system);
 
 // The reverse, tolerant of case and prefix order ("^" also means Ctrl). The key name is

@@ -11,4 +11,8 @@ std::string UnavailableBalloonText(const std::vector<std::string>& hotKeys) {
     return text + " \u2014 used by Windows or another program";
 }
 
+std::string KeptByWindowsText(const std::string& hotKey) {
+    return "Not available: " + hotKey + " \u2014 kept by Windows";
+}
+
 }  // namespace quorvel

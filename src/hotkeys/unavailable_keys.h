@@ -16,5 +16,7 @@ inline constexpr char kUnavailableHint[] =
 
 // "Not available: Ctrl+Alt+Del, Win+E — used by Windows or another program".
 std::string UnavailableBalloonText(const std::vector<std::string>& hotKeys);
+// "Not available: Win+L — kept by Windows".
+std::string KeptByWindowsText(const std::string& hotKey);
 
 }  // namespace quorvel

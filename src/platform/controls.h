@@ -97,12 +97,16 @@ class Memo : public Control {
     virtual void SetOnChange(Handler handler) = 0;
 };
 
-// The system's hot-key entry control; its value is a Shortcut (0: no key).
+// The hot-key entry field; its value is a Shortcut (0: no key).
 class HotKeyEdit : public Control {
   public:
     virtual Shortcut Value() const = 0;
     virtual void SetValue(Shortcut value) = 0;      // no event
-    virtual void SetOnChange(Handler handler) = 0;  // the user entered a combination
+    virtual void SetOnChange(Handler handler) = 0;  // the user entered or cleared a combination
+    // The user pressed a combination that Windows keeps for itself; the field kept nothing.
+    virtual void SetOnRefused(std::function<void(Shortcut)> handler) = 0;
+    // A balloon tip on the field with this text (lines broken by CR); empty hides it.
+    virtual void ShowBalloon(const std::string& text) = 0;
 };
 
 class PushButton : public Control {

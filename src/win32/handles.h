@@ -107,6 +107,14 @@ struct WindowTraits {
 };
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
+// A hook from SetWindowsHookEx.
+struct HookTraits {
+    using Type = HHOOK;
+    static Type None() { return nullptr; }
+    static void Close(Type hook) { ::UnhookWindowsHookEx(hook); }
+};
+using UniqueHook = UniqueHandle<HookTraits>;
+
 // A menu not attached to a window.
 struct MenuTraits {
     using Type = HMENU;

@@ -35,6 +35,8 @@ Shortcut ShortcutOfKey(WPARAM virtualKey) {
     if (GetKeyState(VK_SHIFT) < 0) shortcut |= kShortcutShift;
     if (GetKeyState(VK_CONTROL) < 0) shortcut |= kShortcutCtrl;
     if (GetKeyState(VK_MENU) < 0) shortcut |= kShortcutAlt;
+    // Win+Enter is no Enter: the editor's Next must not take it from the hot-key field.
+    if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) shortcut |= kShortcutWin;
     return shortcut;
 }
 
@@ -62,13 +64,14 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
     : instance_(instance), application_(instance), dialogs_(*this), images_(instance) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_HOTKEY_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
+    controls.dwICC = ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
     Win32Form::Register(instance);
     Win32ControlCore::RegisterCustomClass(instance, Win32Picture::kClassName);
     Win32ControlCore::RegisterCustomClass(instance, Win32Label::kClassName);
     Win32ControlCore::RegisterCustomClass(instance, Win32PushButton::kClassName);
     Win32ControlCore::RegisterCustomClass(instance, Win32CheckBox::kClassName);
+    Win32ControlCore::RegisterCustomClass(instance, Win32HotKeyEdit::kClassName);
     Win32MessageDialogs::Register(instance);
     Win32TrayIcon::Register(instance);
     Win32Timer::Register(instance);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "hotkeys/combination_store.h"
+#include "platform/system_hot_keys.h"
 #include "skin/skin_drawing.h"
 #include "ui/layout_form.h"
 
@@ -19,6 +20,8 @@ struct EditorParts {
     CombinationStore& store;
     ModuleHost& host;
     KeyNames& keyNames;
+    // Where a combination pressed into the hot-key field is tried.
+    SystemHotKeys& hotKeys;
     MessageDialogs& dialogs;
     TextLookup text;
     std::function<void()> activateKeyboardLayout;
@@ -71,6 +74,8 @@ class TForm2 : public LayoutForm {
     void ConnectEvents();
     void FillActionList();
     void HideComment();
+    // Tells in a balloon on the hot-key field what the combination pressed there is.
+    void TellAbout(Shortcut pressed);
     bool HandleShortcut(Shortcut shortcut);
     std::string Text(LanguageText id) const { return parts_->text(id); }
     void Warn(LanguageText id);

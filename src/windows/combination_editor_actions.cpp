@@ -1,5 +1,6 @@
 // The combination editor's decisions: filling it, Next with its checks and questions, the
 // module's settings step and the save, and the comment toggle.
+#include "hotkeys/hot_key_check.h"
 #include "hotkeys/shortcut_text.h"
 #include "modules/toolkit_targets.h"
 #include "skin/skin_drawing.h"
@@ -22,7 +23,9 @@ void TForm2::ConnectEvents() {
     // whenever a combination is entered or the editor comes to the front.
     HotKey->SetOnChange([this] {
         if (parts_ && parts_->activateKeyboardLayout) parts_->activateKeyboardLayout();
+        TellAbout(HotKey->Value());
     });
+    HotKey->SetOnRefused([this](Shortcut pressed) { TellAbout(pressed); });
     Window().SetOnActivate([this] {
         if (parts_ && parts_->activateKeyboardLayout) parts_->activateKeyboardLayout();
     });
@@ -44,6 +47,16 @@ bool TForm2::HandleShortcut(Shortcut shortcut) {
         return true;
     }
     return false;
+}
+
+void TForm2::TellAbout(Shortcut pressed) {
+    if (!parts_) return;
+    if (pressed == kNoShortcut) {
+        HotKey->ShowBalloon("");
+        return;
+    }
+    HotKey->ShowBalloon(
+        CheckHotKey(pressed, parts_->store, parts_->hotKeys, parts_->keyNames).text);
 }
 
 void TForm2::HideComment() {

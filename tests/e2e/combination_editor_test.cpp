@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -78,15 +79,21 @@ class EditorFlowTest : public ::testing::Test {
         ClickCentre(control);
         ASSERT_TRUE(WaitUntil([&] { return Focus() == control; }));
     }
-    // Clicks into the hot-key control and presses the combination there.
-    void EnterHotKey(WORD key, std::initializer_list<WORD> modifiers) {
+    // Clicks into the hot-key field and presses the combination there; the field then
+    // shows `shown`.
+    void EnterHotKey(WORD key, std::initializer_list<WORD> modifiers, const std::wstring& shown) {
         HWND hotKey = EditorControl("HotKey");
         FocusByClick(hotKey);
         Press(key, modifiers);
-        ASSERT_TRUE(WaitUntil([&] {
-            return LOBYTE(WORD(SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0))) == key;
-        })) << "the control holds "
-            << SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return TextOf(hotKey) == shown; }))
+            << "the field shows " << std::string(TextOf(hotKey).begin(), TextOf(hotKey).end());
+    }
+    // Waits for the hot-key field's balloon with this text.
+    bool WaitForBalloon(const std::wstring& text) {
+        return WaitUntil([&] {
+            const auto texts = VisibleTooltipTexts();
+            return std::find(texts.begin(), texts.end(), text) != texts.end();
+        });
     }
     // Moves the focus on to the action list with Tab and picks the action `expected`, as a
     // user does: typing its first letter again moves on to the next action with that letter.
@@ -159,10 +166,10 @@ class EditorFlowTest : public ::testing::Test {
     HWND editor_ = nullptr;
 };
 
-TEST_F(EditorFlowTest, ACreatedCombinationIsStoredSelectedAndRunsInBackgroundMode) {
+TEST_F(EditorFlowTest, ACreatedWindowsKeyCombinationIsStoredSelectedAndRunsInBackgroundMode) {
     Start({{"rec.dll", "qv_complete.dll"}}, {});
     OpenEditor("Button1");
-    EnterHotKey(VK_F7, {VK_CONTROL, VK_MENU});
+    EnterHotKey(VK_F8, {VK_LWIN, VK_MENU}, L"Win+Alt+F8");
     PickAction('C', L"Complete action");
     Press(VK_RETURN);  // Next
     WaitForEditorClosed();
@@ -170,20 +177,37 @@ TEST_F(EditorFlowTest, ACreatedCombinationIsStoredSelectedAndRunsInBackgroundMod
     // The module's settings ran with the editor hidden; their answer is the command.
     EXPECT_EQ(LogLines(": Setting("),
               std::vector<std::string>{"complete: Setting(" + Handle(editor_) +
-                                       ",\"Ctrl+Alt+F7\",null) editor hidden picture alive"});
+                                       ",\"Win+Alt+F8\",null) editor hidden picture alive"});
     EXPECT_EQ(Stored("Base", "Index"), "1");
-    EXPECT_EQ(Stored("HOT1", "HotKey"), "Ctrl+Alt+F7");
+    EXPECT_EQ(Stored("HOT1", "HotKey"), "Win+Alt+F8");
     EXPECT_EQ(Stored("HOT1", "Plugin"), "rec.dll");
-    EXPECT_EQ(Stored("HOT1", "Command"), "Ctrl+Alt+F7|new");
-    EXPECT_EQ(Selected(), L"Ctrl+Alt+F7");
+    EXPECT_EQ(Stored("HOT1", "Command"), "Win+Alt+F8|new");
+    EXPECT_EQ(Selected(), L"Win+Alt+F8");
 
     ClickCentre(ControlAt(main_, LayoutOf(kForm1Layout, "Button6")));  // Minimized
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main_); }));
-    ASSERT_TRUE(WaitUntil([&] { return !CanRegister(MOD_CONTROL | MOD_ALT, VK_F7); }));
-    Press(VK_F7, {VK_CONTROL, VK_MENU});
+    ASSERT_TRUE(WaitUntil([&] { return !CanRegister(MOD_WIN | MOD_ALT, VK_F8); }));
+    Press(VK_F8, {VK_LWIN, VK_MENU});
     const std::string run =
-        "complete: Execute(\"Ctrl+Alt+F7\",\"Ctrl+Alt+F7|new\"," + Handle(main_) + ")";
+        "complete: Execute(\"Win+Alt+F8\",\"Win+Alt+F8|new\"," + Handle(main_) + ")";
     EXPECT_TRUE(WaitUntil([&] { return LogLines(": Execute(") == std::vector{run}; }, 5s));
+}
+
+// While the editor is open, each combination pressed into the field is told about in a
+// balloon on it: one that another program holds (this test program), and a stored one.
+TEST_F(EditorFlowTest, TheHotKeyFieldTellsAtOnceWhetherACombinationIsTakenOrStored) {
+    Start({{"rec.dll", "qv_complete.dll"}}, {{.hotKey = "Ctrl+Alt+Q", .comment = "mail"}});
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_ALT, VK_F9));
+    OpenEditor("Button1");
+    EnterHotKey(VK_F9, {VK_CONTROL, VK_MENU}, L"Ctrl+Alt+F9");
+    EXPECT_TRUE(
+        WaitForBalloon(L"Not available: Ctrl+Alt+F9 \u2014 used by Windows or another program"));
+    EnterHotKey('Q', {VK_CONTROL, VK_MENU}, L"Ctrl+Alt+Q");
+    EXPECT_TRUE(WaitForBalloon(L"Already stored: Ctrl+Alt+Q - Complete action\r\nmail"));
+    EnterHotKey(VK_F11, {VK_CONTROL, VK_MENU}, L"Ctrl+Alt+F11");
+    EXPECT_TRUE(WaitForBalloon(L"Free: Ctrl+Alt+F11"));
+    EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, VK_F11)) << "the trial was not released";
+    UnregisterHotKey(nullptr, 0x7002);
 }
 
 TEST_F(EditorFlowTest, UpdateChangesTheActionAndTheComment) {
@@ -242,7 +266,7 @@ TEST_F(EditorFlowTest, DeleteAsksAndOnlyYesDeletesAndClosesTheGap) {
 TEST_F(EditorFlowTest, CancelInTheModulesSettingsClosesTheEditorWithNothingSaved) {
     Start({{"cancel.dll", "qv_cancel.dll"}}, {});
     OpenEditor("Button1");
-    EnterHotKey(VK_F8, {VK_CONTROL, VK_SHIFT});
+    EnterHotKey(VK_F8, {VK_CONTROL, VK_SHIFT}, L"Shift+Ctrl+F8");
     PickAction('C', L"Cancelling action");
     Press(VK_RETURN);
     WaitForEditorClosed();

@@ -149,7 +149,7 @@ TEST_F(FourWindowsTest, EachDialogOpensExactlyOverTheMainWindowWithItsControls) 
         int probeX, probeY;  // a point where the dialog differs from the main window
         bool probeWhite;
     } cases[] = {
-        {"Button1", &kForm2Layout, "HotKey", L"msctls_hotkey32", "Button2", "editor", 150, 45,
+        {"Button1", &kForm2Layout, "HotKey", L"QuorvelHotKeyEdit", "Button2", "editor", 150, 45,
          true},
         {"Button4", &kForm3Layout, "C1", L"QuorvelCheckBox", "Button2", "options", 50, 60, false},
         {"Button5", &kForm4Layout, "XPBitBtn1", L"QuorvelButton", "XPBitBtn1", "about", 50, 60,

@@ -15,7 +15,7 @@ std::string ListFile(const std::vector<Combination>& combinations) {
         const std::string command = c.command.empty() ? "cmd" + std::to_string(i + 1) : c.command;
         text << "[HOT" << i + 1 << "]\r\nHotKey=" << c.hotKey << "\r\nPlugin=" << c.plugin
              << "\r\nChecked=" << (c.checked ? "-1" : "0") << "\r\nCommand=" << command
-             << "\r\nWarning=" << (c.warning ? "-1" : "0") << "\r\nComment=\r\n";
+             << "\r\nWarning=" << (c.warning ? "-1" : "0") << "\r\nComment=" << c.comment << "\r\n";
     }
     return text.str();
 }

@@ -17,6 +17,7 @@ struct Combination {
     bool warning = false;
     std::string plugin = "rec.dll";
     std::string command;
+    std::string comment;
 };
 
 // The whole combination list file for these combinations, numbered from 1.

@@ -151,12 +151,22 @@ class FakeHotKeyEdit : public FakeControl<HotKeyEdit> {
     Shortcut Value() const override { return value_; }
     void SetValue(Shortcut value) override { value_ = value; }
     void SetOnChange(Handler handler) override { onChange_ = std::move(handler); }
+    void SetOnRefused(std::function<void(Shortcut)> handler) override {
+        onRefused_ = std::move(handler);
+    }
+    void ShowBalloon(const std::string& text) override { balloon_ = text; }
     // The user presses a combination in the control.
     bool Enter(Shortcut value);
+    // The user presses a combination the control does not take.
+    void Refuse(Shortcut value) { onRefused_(value); }
+    // The balloon shown on the field; empty when none.
+    const std::string& Balloon() const { return balloon_; }
 
   private:
     Shortcut value_;
     Handler onChange_;
+    std::function<void(Shortcut)> onRefused_;
+    std::string balloon_;
 };
 
 template <typename Interface>

@@ -1,7 +1,7 @@
 // Hot-key texts and shortcut values: any text reads without harm, and every value whose
 // key has a name reads back from its text as the same text. The system's key names come
 // from the input too (layouts name keys ";", "^", "ß" ...), except names that begin with a
-// modifier prefix and go on ("Ctrl+X"), which no layout has.
+// modifier prefix and go on ("Ctrl+X", "Win+X"), which no layout has.
 #include <map>
 
 #include "base/error.h"
@@ -25,7 +25,7 @@ class InputKeyNames : public KeyNames {
 };
 
 bool StartsWithPrefix(const std::string& name) {
-    for (std::string_view prefix : {"Shift+", "Ctrl+", "Alt+", "^"})
+    for (std::string_view prefix : {"Win+", "Shift+", "Ctrl+", "Alt+", "^"})
         if (name.size() > prefix.size() && EqualNoCase(name.substr(0, prefix.size()), prefix))
             return true;
     return false;
@@ -43,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string name = input.Text();
         if (!StartsWithPrefix(name)) system.names[code] = name;
     }
-    const Shortcut value = input.Word();
+    // Bit 0x1000 of the word stands for the Windows key (no key that code high has a name),
+    // so the word still picks every value with a name.
+    const std::uint16_t word = input.Word();
+    const Shortcut value = (word & 0x1000) ? Shortcut((word & ~0x1000) | kShortcutWin) : word;
     const std::string text = ShortCutToText(value, system);
     if (!text.empty()) {
         const Shortcut back = TextToShortCut(text, system);

@@ -107,6 +107,29 @@ TEST_F(CombinationEditorTest, ANewCombinationIsConfiguredSavedAtTheEndAndSelecte
     EXPECT_EQ(List().Item(List().ItemIndex()), "Ctrl+Alt+F7");
 }
 
+// Each combination pressed into the field is told about at once; only the trial
+// registration touches the system, and it is released.
+TEST_F(CombinationEditorTest, TheFieldTellsWhetherTheCombinationIsFreeStoredOrTaken) {
+    hotKeys_->heldElsewhere.insert({kModControl | kModAlt, 0x78});
+    Open("NewDialog", [&] {
+        auto& field = Editor().Get<FakeHotKeyEdit>("HotKey");
+        field.Enter(kCtrlAltF7);
+        EXPECT_EQ(field.Balloon(), "Free: Ctrl+Alt+F7");
+        field.Enter(kShiftB);
+        EXPECT_EQ(field.Balloon(), "Already stored: Shift+B - Recorder\rsecond");
+        field.Enter(kShortcutCtrl | kShortcutAlt | 0x78);
+        EXPECT_EQ(field.Balloon(),
+                  "Not available: Ctrl+Alt+F9 \u2014 used by Windows or another program");
+        field.Refuse(kShortcutWin | 'L');
+        EXPECT_EQ(field.Balloon(), "Not available: Win+L \u2014 kept by Windows");
+        field.Enter(kNoShortcut);
+        EXPECT_EQ(field.Balloon(), "");
+    });
+    EXPECT_THAT(hotKeys_->calls,
+                ElementsAre("register 49151", "unregister 49151", "register 49151"));
+    EXPECT_THAT(hotKeys_->registered, IsEmpty());
+}
+
 TEST_F(CombinationEditorTest, ANewCombinationOverAStoredKeyAsksTwiceAndReplacesOnlyOnYes) {
     auto enterShiftB = [&] {
         Editor().Get<FakeHotKeyEdit>("HotKey").Enter(kShiftB);

@@ -22,6 +22,9 @@ TEST(ShortCutToModifiers, EachModifierMapsOnItsOwn) {
     const auto all = ShortCutToModifiers(kShortcutShift | kShortcutCtrl | kShortcutAlt | 123);
     EXPECT_EQ(all.modifiers, 7u);
     EXPECT_EQ(all.virtualKey, 123u);
+    const auto win = ShortCutToModifiers(kShortcutWin | kShortcutAlt | 119);
+    EXPECT_EQ(win.modifiers, kModWin | kModAlt);
+    EXPECT_EQ(win.virtualKey, 119u);
 }
 
 class DispatchTest : public HeartTest {

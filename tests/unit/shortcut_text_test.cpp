@@ -67,6 +67,35 @@ TEST(ShortCutText, EveryNamedKeyRoundTrips) {
     }
 }
 
+// The Windows key comes first and reads in any position, for every key with a name; the
+// keypad digits are named like the main-row ones, so they read back as those.
+TEST(ShortCutText, EveryNamedKeyRoundTripsWithTheWindowsKey) {
+    TestKeyboard keyboard;
+    EXPECT_EQ(ShortCutToText(kShortcutWin | kShortcutCtrl | kShortcutAlt | 'Q', keyboard),
+              "Win+Ctrl+Alt+Q");
+    EXPECT_EQ(TextToShortCut("alt+WIN+F8", keyboard), kShortcutWin | kShortcutAlt | 119);
+    for (int code = 8; code <= 597; ++code) {
+        if (KeyName(code, keyboard).empty() || (code >= 96 && code <= 105)) continue;
+        for (Shortcut modifiers :
+             {kShortcutWin, kShortcutWin | kShortcutShift | kShortcutAlt, kShortcutModifiers}) {
+            const Shortcut value = modifiers | Shortcut(code);
+            const std::string text = ShortCutToText(value, keyboard);
+            EXPECT_EQ(text.rfind("Win+", 0), 0u) << text;
+            EXPECT_EQ(TextToShortCut(text, keyboard), value) << text;
+        }
+    }
+}
+
+// Existing list files hold no Windows key: their texts read and write exactly as before.
+TEST(ShortCutText, TextsWithoutTheWindowsKeyStayAsTheyWere) {
+    TestKeyboard keyboard;
+    for (const char* text : {"Shift+Ctrl+Alt+A", "Ctrl+Alt+F9", "Alt+;", "F24", "Shift+Del"}) {
+        const Shortcut value = TextToShortCut(text, keyboard);
+        EXPECT_EQ(value & ~Shortcut(0xFFFF), 0u) << text;
+        EXPECT_EQ(ShortCutToText(value, keyboard), text);
+    }
+}
+
 // Found by the fuzzer: "Ctrl+^" read as Ctrl alone, so the combination was lost.
 TEST(ShortCutText, AKeyNamedLikeAPrefixReadsBackAsThatKey) {
     TestKeyboard keyboard;

@@ -141,12 +141,21 @@ TEST_F(ToolkitTest, ASortedListOrdersWithoutRegardToCase) {
     EXPECT_EQ(list->Item(0), "b");
 }
 
-TEST_F(ToolkitTest, TheHotKeyControlHoldsTheShortcutValue) {
+TEST_F(ToolkitTest, TheHotKeyFieldHoldsTheWindowsKeyAndRecordsTheKeysItGets) {
     EXPECT_EQ(keys->Value(), 57409);  // Shift+Ctrl+Alt+A
-    keys->SetValue(kShortcutCtrl | 'Q');
-    EXPECT_EQ(keys->Value(), kShortcutCtrl | 'Q');
-    EXPECT_EQ(HotKeyValueFromShortcut(kShortcutAlt | kShortcutShift | 0x70),
-              MAKEWORD(0x70, HOTKEYF_ALT | HOTKEYF_SHIFT));
+    keys->SetValue(kShortcutWin | kShortcutCtrl | 'Q');
+    EXPECT_EQ(keys->Value(), kShortcutWin | kShortcutCtrl | 'Q');
+    EXPECT_EQ(keys->Text(), "Win+Ctrl+Q");
+    int changes = 0;
+    keys->SetOnChange([&] { ++changes; });
+    HWND field = dynamic_cast<Win32HotKeyEdit&>(*keys).Hwnd();
+    SendMessageW(field, WM_KEYDOWN, VK_F8, 0);
+    EXPECT_EQ(keys->Value(), Shortcut(VK_F8));
+    EXPECT_EQ(keys->Text(), "F8");
+    SendMessageW(field, WM_KEYDOWN, VK_BACK, 0);
+    EXPECT_EQ(keys->Value(), 0u);
+    EXPECT_EQ(keys->Text(), "None");
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(ToolkitTest, SettingACheckBoxRaisesItsClickOnlyWhenTheStateChanges) {
