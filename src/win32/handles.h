@@ -1,10 +1,34 @@
 #pragma once
 
 #include <utility>
+#ifdef QUORVEL_COUNT_HANDLES
+#include <atomic>
+#endif
 
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
+
+// What a handle counts as: the system's GDI and USER objects are the ones a long run watches.
+enum class ObjectKind { kOther, kGdi, kUser };
+
+template <typename Traits>
+constexpr ObjectKind KindOf() {
+    if constexpr (requires { Traits::kKind; })
+        return Traits::kKind;
+    else
+        return ObjectKind::kOther;
+}
+
+#ifdef QUORVEL_COUNT_HANDLES
+// The test program's tally of the GDI and USER objects its wrappers hold: another process
+// cannot read these figures under Wine, so the program reports them itself. The shipped
+// program counts nothing.
+struct HeldObjects {
+    static inline std::atomic<long> gdi{0};
+    static inline std::atomic<long> user{0};
+};
+#endif
 
 // The operating system's resources the program holds, each owned by one object whose end
 // gives it back, in one style:
@@ -20,14 +44,17 @@ class UniqueHandle {
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(Type handle, Traits traits = {}) : handle_(handle), traits_(traits) {}
+    explicit UniqueHandle(Type handle, Traits traits = {}) : handle_(handle), traits_(traits) {
+        Count(handle_, +1);
+    }
     UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(other.Release()), traits_(std::move(other.traits_)) {}
+        : handle_(std::exchange(other.handle_, Traits::None())),
+          traits_(std::move(other.traits_)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset();
             traits_ = std::move(other.traits_);
-            handle_ = other.Release();
+            handle_ = std::exchange(other.handle_, Traits::None());
         }
         return *this;
     }
@@ -38,19 +65,37 @@ class UniqueHandle {
     Type Get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::None(); }
 
-    Type Release() { return std::exchange(handle_, Traits::None()); }
+    // Gives the handle to whoever takes it over (such as the system).
+    Type Release() {
+        Count(handle_, -1);
+        return std::exchange(handle_, Traits::None());
+    }
     void Reset(Type handle = Traits::None()) {
-        if (handle_ != Traits::None()) traits_.Close(handle_);
+        if (handle_ != Traits::None()) {
+            traits_.Close(handle_);
+            Count(handle_, -1);
+        }
         handle_ = handle;
+        Count(handle_, +1);
     }
 
-    // For functions that hand a new handle back through a pointer.
+    // For functions that hand a new handle back through a pointer; such a handle is not
+    // counted, so only the uncounted kinds may come this way.
     Type* Receive() {
+        static_assert(KindOf<Traits>() == ObjectKind::kOther);
         Reset();
         return &handle_;
     }
 
   private:
+    static void Count([[maybe_unused]] Type handle, [[maybe_unused]] long change) {
+#ifdef QUORVEL_COUNT_HANDLES
+        if (handle == Traits::None()) return;
+        if constexpr (KindOf<Traits>() == ObjectKind::kGdi) HeldObjects::gdi += change;
+        if constexpr (KindOf<Traits>() == ObjectKind::kUser) HeldObjects::user += change;
+#endif
+    }
+
     Type handle_ = Traits::None();
     [[no_unique_address]] Traits traits_{};
 };
@@ -101,6 +146,7 @@ using UniqueModule = UniqueHandle<ModuleHandleTraits>;
 
 // A window of the program's own.
 struct WindowTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HWND;
     static Type None() { return nullptr; }
     static void Close(Type window) { ::DestroyWindow(window); }
@@ -109,6 +155,7 @@ using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // A menu not attached to a window.
 struct MenuTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HMENU;
     static Type None() { return nullptr; }
     static void Close(Type menu) { ::DestroyMenu(menu); }
@@ -117,6 +164,7 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 
 // An icon made by the program (not a shared system icon).
 struct IconTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HICON;
     static Type None() { return nullptr; }
     static void Close(Type icon) { ::DestroyIcon(icon); }
@@ -128,6 +176,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 // A GDI object the program made (deleted with DeleteObject), typed by what it is.
 template <typename Handle>
 struct GdiObjectTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = Handle;
     static Type None() { return nullptr; }
     static void Close(Type object) { ::DeleteObject(object); }
@@ -139,6 +188,7 @@ using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 
 // A device context of a window (of the screen for none) from GetDC, released to it.
 struct WindowDcTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = HDC;
     HWND window = nullptr;
     static Type None() { return nullptr; }
@@ -152,6 +202,7 @@ inline UniqueWindowDc WindowDcOf(HWND window) {
 
 // A memory device context from CreateCompatibleDC, deleted with DeleteDC.
 struct MemoryDcTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = HDC;
     static Type None() { return nullptr; }
     static void Close(Type dc) { ::DeleteDC(dc); }
