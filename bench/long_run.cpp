@@ -90,13 +90,20 @@ class LongRun {
         return {Held(main_, 0), Held(main_, 1), Held(main_, 2), privateKb};
     }
 
-    void Round() {
-        Presses();
-        for (int i = 0; i < kEditorOpeningsPerRound; ++i) OpenAndCancelEditor();
+    // One round of the operations named (all of them when empty), to find which one grows.
+    void Round(const std::string& only) {
+        auto chosen = [&](const char* what) {
+            return only.empty() || only.find(what) != std::string::npos;
+        };
+        if (chosen("presses")) Presses();
+        if (chosen("editor"))
+            for (int i = 0; i < kEditorOpeningsPerRound; ++i) OpenAndCancelEditor();
         // One of the openings changes the skin again and again; the others only open.
-        for (int i = 1; i < kOptionsOpeningsPerRound; ++i) OpenAndCancelOptions();
-        ChangeSkins();
-        for (int i = 0; i < kParkingsPerRound; ++i) ParkAndRestore();
+        if (chosen("options"))
+            for (int i = 1; i < kOptionsOpeningsPerRound; ++i) OpenAndCancelOptions();
+        if (chosen("skins")) ChangeSkins();
+        if (chosen("parking"))
+            for (int i = 0; i < kParkingsPerRound; ++i) ParkAndRestore();
     }
 
     int LostPresses() const { return presses_.lost; }
@@ -216,7 +223,7 @@ int Growth(const Sample& first, const Sample& last) {
     return grown;
 }
 
-int RunLongRun() {
+int RunLongRun(const std::string& only) {
     LongRun run;
     const Sample started = run.Take();
     // A program that counts nothing is not the test build, and would show no leak.
@@ -224,7 +231,7 @@ int RunLongRun() {
         throw std::runtime_error("the program reports no objects held: not the test build?");
     std::vector<Sample> rounds;
     for (int round = 0; round < kRounds; ++round) {
-        run.Round();
+        run.Round(only);
         rounds.push_back(run.Take());
         std::fprintf(stderr, "long_run: round %d of %d done\n", round + 1, kRounds);
     }
@@ -235,18 +242,19 @@ int RunLongRun() {
         const std::string what = "round " + std::to_string(round + 1);
         PrintRow(what.c_str(), rounds[std::size_t(round)]);
     }
-    if (run.LostPresses() > 0) {
-        std::printf("presses lost: %d\n", run.LostPresses());
-        return 1;
-    }
+    // A press whose action never ran is said, as the benchmark says it, but is not growth:
+    // this check is about what the program holds.
+    if (run.LostPresses() > 0)
+        std::printf("presses without a stamp in 5 s: %d\n", run.LostPresses());
     return Growth(rounds.front(), rounds.back()) == 0 ? 0 : 1;
 }
 
 }  // namespace
 
-int main() {
+// long_run [presses,editor,options,skins,parking]: all of them unless some are named.
+int main(int argc, char** argv) {
     try {
-        return RunLongRun();
+        return RunLongRun(argc > 1 ? argv[1] : "");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "long_run: %s\n", error.what());
         return 1;

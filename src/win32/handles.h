@@ -9,8 +9,9 @@
 
 namespace quorvel::win32 {
 
-// What a handle counts as: the system's GDI and USER objects are the ones a long run watches.
-enum class ObjectKind { kOther, kGdi, kUser };
+// What a handle counts as: the system's GDI and USER objects and the kernel's handles are
+// what a long run watches.
+enum class ObjectKind { kOther, kGdi, kUser, kKernel };
 
 template <typename Traits>
 constexpr ObjectKind KindOf() {
@@ -21,12 +22,13 @@ constexpr ObjectKind KindOf() {
 }
 
 #ifdef QUORVEL_COUNT_HANDLES
-// The test program's tally of the GDI and USER objects its wrappers hold: another process
-// cannot read these figures under Wine, so the program reports them itself. The shipped
-// program counts nothing.
+// The test program's tally of the GDI and USER objects and kernel handles its wrappers hold:
+// another process cannot read these figures under Wine (and the process's own handle count
+// reads 0 there), so the program reports them itself. The shipped program counts nothing.
 struct HeldObjects {
     static inline std::atomic<long> gdi{0};
     static inline std::atomic<long> user{0};
+    static inline std::atomic<long> kernel{0};
 };
 #endif
 
@@ -79,12 +81,22 @@ class UniqueHandle {
         Count(handle_, +1);
     }
 
-    // For functions that hand a new handle back through a pointer; such a handle is not
-    // counted, so only the uncounted kinds may come this way.
-    Type* Receive() {
-        static_assert(KindOf<Traits>() == ObjectKind::kOther);
+    // For functions that hand a new handle back through a pointer: the pointer lives until
+    // the end of the call's full expression, when the handle got is counted.
+    class Receiver {
+      public:
+        explicit Receiver(UniqueHandle& owner) : owner_(owner) {}
+        ~Receiver() { Count(owner_.handle_, +1); }
+        Receiver(const Receiver&) = delete;
+        Receiver& operator=(const Receiver&) = delete;
+        operator Type*() const { return &owner_.handle_; }
+
+      private:
+        UniqueHandle& owner_;
+    };
+    Receiver Receive() {
         Reset();
-        return &handle_;
+        return Receiver(*this);
     }
 
   private:
@@ -93,6 +105,7 @@ class UniqueHandle {
         if (handle == Traits::None()) return;
         if constexpr (KindOf<Traits>() == ObjectKind::kGdi) HeldObjects::gdi += change;
         if constexpr (KindOf<Traits>() == ObjectKind::kUser) HeldObjects::user += change;
+        if constexpr (KindOf<Traits>() == ObjectKind::kKernel) HeldObjects::kernel += change;
 #endif
     }
 
@@ -104,6 +117,7 @@ class UniqueHandle {
 
 // A file from CreateFileW (none is INVALID_HANDLE_VALUE).
 struct FileHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return INVALID_HANDLE_VALUE; }
     static void Close(Type handle) { ::CloseHandle(handle); }
@@ -112,6 +126,7 @@ using UniqueFile = UniqueHandle<FileHandleTraits>;
 
 // Events, processes, threads and the like (none is NULL).
 struct KernelHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return nullptr; }
     static void Close(Type handle) { ::CloseHandle(handle); }
@@ -120,6 +135,7 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 
 // A search from FindFirstFileW.
 struct FindHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return INVALID_HANDLE_VALUE; }
     static void Close(Type handle) { ::FindClose(handle); }
@@ -128,6 +144,7 @@ using UniqueFind = UniqueHandle<FindHandleTraits>;
 
 // An open registry key.
 struct RegistryKeyTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HKEY;
     static Type None() { return nullptr; }
     static void Close(Type key) { ::RegCloseKey(key); }

@@ -26,10 +26,8 @@ LRESULT HeldCount(WPARAM which) {
             return HeldObjects::gdi;
         case 1:
             return HeldObjects::user;
-        case 2: {
-            DWORD handles = 0;
-            return GetProcessHandleCount(GetCurrentProcess(), &handles) ? LRESULT(handles) : -1;
-        }
+        case 2:
+            return HeldObjects::kernel;
         default:
             return -1;
     }

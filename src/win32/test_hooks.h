@@ -23,9 +23,9 @@ inline constexpr unsigned kIconChecksumMessage = 0x8052;
 // again. The fault tests of saving use it, since no test can fill a real disc.
 inline constexpr unsigned kFullDiscMessage = 0x8053;
 
-// Answers a count of what the program holds: WParam 0 for the GDI objects and 1 for the USER
-// objects its handle wrappers hold, 2 for the process's kernel handles. Read between two
-// messages of the window thread, so never half way through an operation.
+// Answers a count of what the program's handle wrappers hold: WParam 0 for the GDI objects,
+// 1 for the USER objects, 2 for the kernel handles. Read between two messages of the window
+// thread, so never half way through an operation.
 inline constexpr unsigned kHeldObjectsMessage = 0x8054;
 
 // The program's files with a disc that can be made full.

@@ -49,5 +49,20 @@ TEST(HeldObjects, WindowsAndMenusAreUserObjects) {
     EXPECT_EQ(HeldObjects::user, user);
 }
 
+TEST(HeldObjects, AKernelHandleGotThroughAPointerCountsOnceTheCallReturns) {
+    const long kernel = HeldObjects::kernel;
+    {
+        UniqueRegistryKey key;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, key.Receive()),
+                  ERROR_SUCCESS);
+        UniqueKernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        EXPECT_EQ(HeldObjects::kernel, kernel + 2);
+        UniqueRegistryKey missing;
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\No such key", 0, KEY_READ, missing.Receive());
+        EXPECT_EQ(HeldObjects::kernel, kernel + 2);
+    }
+    EXPECT_EQ(HeldObjects::kernel, kernel);
+}
+
 }  // namespace
 }  // namespace quorvel::win32
