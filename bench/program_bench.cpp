@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "window_search.h"
@@ -23,6 +24,7 @@
 #include "windows/options_dialog.h"
 
 using namespace quorvel::e2e;
+using namespace quorvel::bench;
 using quorvel::kForm1Layout;
 using quorvel::kForm3Layout;
 namespace fs = std::filesystem;
@@ -30,12 +32,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr UINT kModifiers = MOD_CONTROL | MOD_ALT;
-constexpr WORD kKey = 'Q';
 constexpr int kRounds = 4;
 constexpr int kPressesPerRound = 50;
-// Uncounted presses at the start of each phase: the first load of a module is cold.
-constexpr int kWarmUpPresses = 3;
 constexpr UINT kBackgroundModeMessage = 0x486;
 constexpr int kStoredCombinations = 100;
 constexpr int kPlugins = 20;
@@ -48,21 +46,6 @@ constexpr wchar_t kBareCaption[] = L"QuorvelBenchBare";
 // The first start of a 32-bit program in a fresh prefix takes seconds: no wait for a first
 // window may be shorter than this.
 constexpr auto kFirstWindowWait = 90s;
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Milliseconds(LONGLONG ticks) {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    return double(ticks) * 1000.0 / double(frequency);
-}
 
 double Median(std::vector<double> values) {
     if (values.empty()) return NAN;
@@ -191,82 +174,6 @@ class Helper {
     PROCESS_INFORMATION info_{};
 };
 
-struct Stamp {
-    std::string what;
-    LONGLONG counter;
-};
-
-std::vector<Stamp> ReadStamps(const fs::path& log) {
-    std::ifstream in(log, std::ios::binary);
-    std::vector<Stamp> stamps;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto at = line.rfind(" at ");
-        if (at == std::string::npos) continue;
-        stamps.push_back({line.substr(0, at), std::stoll(line.substr(at + 4))});
-    }
-    return stamps;
-}
-
-struct Phase {
-    fs::path log;
-    // What each stamp must say, so a stamp from anything but the path measured is caught.
-    std::string expected;
-    std::vector<double> milliseconds;
-    int lost = 0;
-};
-
-// Presses the combination and waits for its stamp each time; a press is made only when
-// the previous one's action has ended, with a pause, so no two presses ever overlap.
-void Measure(Phase& phase, int presses, bool record = true) {
-    std::size_t seen = ReadStamps(phase.log).size();
-    for (int i = 0; i < kWarmUpPresses + presses; ++i) {
-        const LONGLONG pressed = Now();
-        Press(kKey, {VK_CONTROL, VK_MENU});
-        Sleep(record ? 10 : 1);
-        std::vector<Stamp> stamps;
-        const bool arrived =
-            WaitUntil([&] { return (stamps = ReadStamps(phase.log)).size() > seen; }, 5s);
-        if (!arrived) {
-            ++phase.lost;
-            continue;
-        }
-        if (stamps.size() != seen + 1 || stamps.back().what != phase.expected)
-            throw std::runtime_error("unexpected stamp: " + stamps.back().what);
-        seen = stamps.size();
-        if (record && i >= kWarmUpPresses)
-            phase.milliseconds.push_back(Milliseconds(stamps.back().counter - pressed));
-        // The program frees the module; an uneven gap avoids beats.
-        Sleep(record ? 20 + i % 7 * 3 : 2);
-    }
-}
-
-// The Wine process's private (anonymous) memory in kB, read from Linux: the system's own
-// figure for another process reads 0 under Wine. Its command line (arguments separated by
-// NUL) holds every marker.
-long PrivateKilobytes(const std::vector<std::string>& markers) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return -1;
-    long result = -1;
-    do {
-        const std::string pid = found.cFileName;
-        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
-        std::ifstream cmdline("Z:\\proc\\" + pid + "\\cmdline", std::ios::binary);
-        std::string command((std::istreambuf_iterator<char>(cmdline)), {});
-        if (!std::all_of(markers.begin(), markers.end(), [&](const std::string& marker) {
-                return command.find(marker) != std::string::npos;
-            }))
-            continue;
-        std::ifstream status("Z:\\proc\\" + pid + "\\status");
-        for (std::string line; std::getline(status, line);) {
-            if (line.rfind("RssAnon:", 0) == 0) result = std::stol(line.substr(8));
-        }
-    } while (result < 0 && FindNextFileA(search, &found));
-    FindClose(search);
-    return result;
-}
-
 // One row of the table: the program's figure against its floor.
 struct Row {
     std::string what;
@@ -289,22 +196,6 @@ void PrintTable(const std::vector<Row>& rows) {
     }
 }
 
-std::string Plugin(int n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "PLUGIN\\action%02d.dll", n);
-    return name;
-}
-
-// Plug-ins action01.dll ... of the test module shapes, and timed.dll.
-void AddPlugins(const ProgramFolder& folder, int count) {
-    const fs::path modules = QUORVEL_TEST_MODULES_DIR;
-    fs::create_directories(folder.File("PLUGIN"));
-    fs::copy_file(modules / "qv_timing.dll", folder.File("PLUGIN\\timed.dll"));
-    const char* shapes[] = {"qv_complete.dll", "qv_no_setting.dll", "qv_modal.dll",
-                            "qv_no_expansion_a.dll"};
-    for (int i = 1; i < count; ++i) fs::copy_file(modules / shapes[i % 4], folder.File(Plugin(i)));
-}
-
 // 99 combinations on other keys, all enabled, bound to the other plug-ins, and last
 // Ctrl+Alt+Q on timed.dll, so every read of the list goes through all the others.
 std::vector<Combination> StoredCombinations() {
@@ -317,13 +208,6 @@ std::vector<Combination> StoredCombinations() {
     }
     combinations.push_back({"Ctrl+Alt+Q", true, false, "timed.dll"});
     return combinations;
-}
-
-HWND Start(const ProgramFolder& folder, std::optional<RunningProgram>& program) {
-    program.emplace(folder);
-    const HWND main = WaitForMainWindow(*program, kFirstWindowWait);
-    if (!main) throw std::runtime_error("the main window never appeared");
-    return main;
 }
 
 // Press -> Execute with both floors, and the memory after start and over 1,000 presses.

@@ -1,10 +1,36 @@
 #pragma once
 
 #include <utility>
+#ifdef QUORVEL_COUNT_HANDLES
+#include <atomic>
+#endif
 
 #include "win32/windows_api.h"
 
 namespace quorvel::win32 {
+
+// What a handle counts as: the system's GDI and USER objects and the kernel's handles are
+// what a long run watches.
+enum class ObjectKind { kOther, kGdi, kUser, kKernel };
+
+template <typename Traits>
+constexpr ObjectKind KindOf() {
+    if constexpr (requires { Traits::kKind; })
+        return Traits::kKind;
+    else
+        return ObjectKind::kOther;
+}
+
+#ifdef QUORVEL_COUNT_HANDLES
+// The test program's tally of the GDI and USER objects and kernel handles its wrappers hold:
+// another process cannot read these figures under Wine (and the process's own handle count
+// reads 0 there), so the program reports them itself. The shipped program counts nothing.
+struct HeldObjects {
+    static inline std::atomic<long> gdi{0};
+    static inline std::atomic<long> user{0};
+    static inline std::atomic<long> kernel{0};
+};
+#endif
 
 // The operating system's resources the program holds, each owned by one object whose end
 // gives it back, in one style:
@@ -20,14 +46,17 @@ class UniqueHandle {
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(Type handle, Traits traits = {}) : handle_(handle), traits_(traits) {}
+    explicit UniqueHandle(Type handle, Traits traits = {}) : handle_(handle), traits_(traits) {
+        Count(handle_, +1);
+    }
     UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(other.Release()), traits_(std::move(other.traits_)) {}
+        : handle_(std::exchange(other.handle_, Traits::None())),
+          traits_(std::move(other.traits_)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset();
             traits_ = std::move(other.traits_);
-            handle_ = other.Release();
+            handle_ = std::exchange(other.handle_, Traits::None());
         }
         return *this;
     }
@@ -38,19 +67,48 @@ class UniqueHandle {
     Type Get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::None(); }
 
-    Type Release() { return std::exchange(handle_, Traits::None()); }
+    // Gives the handle to whoever takes it over (such as the system).
+    Type Release() {
+        Count(handle_, -1);
+        return std::exchange(handle_, Traits::None());
+    }
     void Reset(Type handle = Traits::None()) {
-        if (handle_ != Traits::None()) traits_.Close(handle_);
+        if (handle_ != Traits::None()) {
+            traits_.Close(handle_);
+            Count(handle_, -1);
+        }
         handle_ = handle;
+        Count(handle_, +1);
     }
 
-    // For functions that hand a new handle back through a pointer.
-    Type* Receive() {
+    // For functions that hand a new handle back through a pointer: the pointer lives until
+    // the end of the call's full expression, when the handle got is counted.
+    class Receiver {
+      public:
+        explicit Receiver(UniqueHandle& owner) : owner_(owner) {}
+        ~Receiver() { Count(owner_.handle_, +1); }
+        Receiver(const Receiver&) = delete;
+        Receiver& operator=(const Receiver&) = delete;
+        operator Type*() const { return &owner_.handle_; }
+
+      private:
+        UniqueHandle& owner_;
+    };
+    Receiver Receive() {
         Reset();
-        return &handle_;
+        return Receiver(*this);
     }
 
   private:
+    static void Count([[maybe_unused]] Type handle, [[maybe_unused]] long change) {
+#ifdef QUORVEL_COUNT_HANDLES
+        if (handle == Traits::None()) return;
+        if constexpr (KindOf<Traits>() == ObjectKind::kGdi) HeldObjects::gdi += change;
+        if constexpr (KindOf<Traits>() == ObjectKind::kUser) HeldObjects::user += change;
+        if constexpr (KindOf<Traits>() == ObjectKind::kKernel) HeldObjects::kernel += change;
+#endif
+    }
+
     Type handle_ = Traits::None();
     [[no_unique_address]] Traits traits_{};
 };
@@ -59,6 +117,7 @@ class UniqueHandle {
 
 // A file from CreateFileW (none is INVALID_HANDLE_VALUE).
 struct FileHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return INVALID_HANDLE_VALUE; }
     static void Close(Type handle) { ::CloseHandle(handle); }
@@ -67,6 +126,7 @@ using UniqueFile = UniqueHandle<FileHandleTraits>;
 
 // Events, processes, threads and the like (none is NULL).
 struct KernelHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return nullptr; }
     static void Close(Type handle) { ::CloseHandle(handle); }
@@ -75,6 +135,7 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 
 // A search from FindFirstFileW.
 struct FindHandleTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HANDLE;
     static Type None() { return INVALID_HANDLE_VALUE; }
     static void Close(Type handle) { ::FindClose(handle); }
@@ -83,6 +144,7 @@ using UniqueFind = UniqueHandle<FindHandleTraits>;
 
 // An open registry key.
 struct RegistryKeyTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kKernel;
     using Type = HKEY;
     static Type None() { return nullptr; }
     static void Close(Type key) { ::RegCloseKey(key); }
@@ -101,6 +163,7 @@ using UniqueModule = UniqueHandle<ModuleHandleTraits>;
 
 // A window of the program's own.
 struct WindowTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HWND;
     static Type None() { return nullptr; }
     static void Close(Type window) { ::DestroyWindow(window); }
@@ -117,6 +180,7 @@ using UniqueHook = UniqueHandle<HookTraits>;
 
 // A menu not attached to a window.
 struct MenuTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HMENU;
     static Type None() { return nullptr; }
     static void Close(Type menu) { ::DestroyMenu(menu); }
@@ -125,6 +189,7 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 
 // An icon made by the program (not a shared system icon).
 struct IconTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kUser;
     using Type = HICON;
     static Type None() { return nullptr; }
     static void Close(Type icon) { ::DestroyIcon(icon); }
@@ -136,6 +201,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 // A GDI object the program made (deleted with DeleteObject), typed by what it is.
 template <typename Handle>
 struct GdiObjectTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = Handle;
     static Type None() { return nullptr; }
     static void Close(Type object) { ::DeleteObject(object); }
@@ -147,6 +213,7 @@ using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 
 // A device context of a window (of the screen for none) from GetDC, released to it.
 struct WindowDcTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = HDC;
     HWND window = nullptr;
     static Type None() { return nullptr; }
@@ -160,6 +227,7 @@ inline UniqueWindowDc WindowDcOf(HWND window) {
 
 // A memory device context from CreateCompatibleDC, deleted with DeleteDC.
 struct MemoryDcTraits {
+    static constexpr ObjectKind kKind = ObjectKind::kGdi;
     using Type = HDC;
     static Type None() { return nullptr; }
     static void Close(Type dc) { ::DeleteDC(dc); }

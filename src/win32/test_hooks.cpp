@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/program.h"
+#include "win32/handles.h"
 #include "win32/icon_checksum.h"
 #include "win32/system_boundary.h"
 #include "win32/windows_api.h"
@@ -19,6 +20,19 @@ struct HookTargets {
     TestFileSystem& files;
 };
 
+LRESULT HeldCount(WPARAM which) {
+    switch (which) {
+        case 0:
+            return HeldObjects::gdi;
+        case 1:
+            return HeldObjects::user;
+        case 2:
+            return HeldObjects::kernel;
+        default:
+            return -1;
+    }
+}
+
 LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
     auto& targets = *reinterpret_cast<HookTargets*>(data);
@@ -26,6 +40,7 @@ LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         targets.files.SetDiscFull(wParam != 0);
         return 0;
     }
+    if (message == kHeldObjectsMessage) return HeldCount(wParam);
     if (message == kIconChecksumMessage) {
         const auto icon = HICON(SendMessageW(HWND(wParam), WM_GETICON, ICON_BIG, 0));
         return LRESULT(IconChecksum(icon));

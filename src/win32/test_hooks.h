@@ -23,6 +23,11 @@ inline constexpr unsigned kIconChecksumMessage = 0x8052;
 // again. The fault tests of saving use it, since no test can fill a real disc.
 inline constexpr unsigned kFullDiscMessage = 0x8053;
 
+// Answers a count of what the program's handle wrappers hold: WParam 0 for the GDI objects,
+// 1 for the USER objects, 2 for the kernel handles. Read between two messages of the window
+// thread, so never half way through an operation.
+inline constexpr unsigned kHeldObjectsMessage = 0x8054;
+
 // The program's files with a disc that can be made full.
 class TestFileSystem : public FileSystem {
   public:
@@ -50,8 +55,8 @@ class TestFileSystem : public FileSystem {
     bool discFull_ = false;
 };
 
-// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage and
-// kFullDiscMessage.
+// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage, kFullDiscMessage and
+// kHeldObjectsMessage.
 void InstallTestHooks(Program& program, TestFileSystem& files);
 
 }  // namespace quorvel::win32
