@@ -33,7 +33,9 @@ void Win32GlyphButton::SetGlyph(const Bitmap& glyph) {
 }
 
 void Win32GlyphButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED) FireUserAction(onClick_);
+    // An owner-drawn button reports a quick second click as a double click, not a click:
+    // it counts as a click, as on a push button (Next twice steps two pages).
+    if (code == BN_CLICKED || code == BN_DOUBLECLICKED) FireUserAction(onClick_);
 }
 
 bool Win32GlyphButton::OnDrawItem(const DRAWITEMSTRUCT& item) {

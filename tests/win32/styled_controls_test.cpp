@@ -12,6 +12,7 @@
 #include "win32/check_box_resources.h"
 #include "win32/win32_check_box.h"
 #include "win32/win32_form.h"
+#include "win32/win32_glyph_button.h"
 #include "win32/win32_push_button.h"
 
 namespace quorvel::win32 {
@@ -95,6 +96,22 @@ TEST_F(StyledControlsTest, AMouseClickCountsOnlyWhenReleasedOverTheButton) {
     PostMessageW(ButtonWindow(), WM_LBUTTONUP, 0, MAKELPARAM(200, 10));
     Settle();
     EXPECT_EQ(clicks, 1);
+}
+
+// A quick second click reaches an owner-drawn button as a double click.
+TEST_F(StyledControlsTest, AGlyphButtonCountsAQuickSecondClick) {
+    const ControlLayout layout{
+        .name = "S2", .kind = ControlKind::kGlyphButton, .bounds = {150, 20, 20, 20}};
+    std::unique_ptr<GlyphButton> next = toolkit.CreateGlyphButton(*form, layout);
+    int steps = 0;
+    next->SetOnClick([&] { ++steps; });
+    const HWND window = dynamic_cast<Win32GlyphButton&>(*next).Hwnd();
+    for (UINT down : {UINT(WM_LBUTTONDOWN), UINT(WM_LBUTTONDBLCLK)}) {
+        PostMessageW(window, down, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    Settle();
+    EXPECT_EQ(steps, 2);
 }
 
 TEST_F(StyledControlsTest, TheCheckBoxTogglesByMouseAndSpaceBarAndDrawsItsMark) {
