@@ -23,6 +23,11 @@ inline constexpr unsigned kIconChecksumMessage = 0x8052;
 // again. The fault tests of saving use it, since no test can fill a real disc.
 inline constexpr unsigned kFullDiscMessage = 0x8053;
 
+// WParam a DPI: the main window is sent WM_DPICHANGED for it, with the rectangle the system
+// would suggest (the window's place, its size scaled from the windows' current DPI). Wine
+// gives every monitor one DPI and never sends it; the rectangle must lie in the program.
+inline constexpr unsigned kDisplayScaleMessage = 0x8054;
+
 // The program's files with a disc that can be made full.
 class TestFileSystem : public FileSystem {
   public:
@@ -50,8 +55,8 @@ class TestFileSystem : public FileSystem {
     bool discFull_ = false;
 };
 
-// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage and
-// kFullDiscMessage.
+// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage, kFullDiscMessage
+// and kDisplayScaleMessage.
 void InstallTestHooks(Program& program, TestFileSystem& files);
 
 }  // namespace quorvel::win32
