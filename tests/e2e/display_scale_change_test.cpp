@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,11 +49,16 @@ TEST(DisplayScaleChange, TheMainWindowLaysItselfOutAtTheNewScaleAndComesBackPixe
         HWND list = ListAt(main, first);
         return list && IsWindowVisible(list);
     }));
-    // Drawn to the end: two pictures in a row agree.
-    std::vector<std::uint8_t> before = Shown(main);
+    // Drawn to the end: the list box is white on the screen and two pictures in a row agree.
+    std::vector<std::uint8_t> before;
     ASSERT_TRUE(WaitUntil([&] {
+        const RECT list = WindowRect(ListAt(main, first));
+        const Screenshot centre =
+            CaptureRect({(list.left + list.right) / 2, (list.top + list.bottom) / 2,
+                         (list.left + list.right) / 2 + 1, (list.top + list.bottom) / 2 + 1});
         std::vector<std::uint8_t> now = Shown(main);
-        const bool settled = now == before;
+        const bool settled =
+            centre.rgb == std::vector<std::uint8_t>{255, 255, 255} && now == before;
         before = std::move(now);
         return settled;
     }));
@@ -70,8 +76,19 @@ TEST(DisplayScaleChange, TheMainWindowLaysItselfOutAtTheNewScaleAndComesBackPixe
     const RECT back = WindowRect(main);
     EXPECT_TRUE(back.left == placed.left && back.top == placed.top && back.right == placed.right &&
                 back.bottom == placed.bottom);
-    const bool same = WaitUntil([&] { return Shown(main) == before; });
-    if (!same) SaveScreenshot("scale_change_back");
+    Screenshot after;
+    const bool same = WaitUntil([&] {
+        after = CaptureRect(WindowRect(main));
+        return after.rgb == before;
+    });
+    if (!same) {
+        // Both pictures of the window, to compare.
+        const std::filesystem::path artifacts(QUORVEL_ARTIFACTS_DIR);
+        std::filesystem::create_directories(artifacts);
+        WritePng(artifacts / "scale_change_after.png", after);
+        after.rgb = before;
+        WritePng(artifacts / "scale_change_before.png", after);
+    }
     EXPECT_TRUE(same) << "the window is not drawn as it was before the move";
 
     PostMessageW(main, WM_CLOSE, 0, 0);
