@@ -22,6 +22,9 @@ class Control {
 
     virtual LayoutRect Bounds() const = 0;
     virtual void SetBounds(LayoutRect bounds) = 0;
+    // The font of its text (no name: the window's font), as the window's display scale
+    // changes; kinds without text keep it and show nothing.
+    virtual void SetFont(const FontSpec& font) = 0;
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual bool Enabled() const = 0;

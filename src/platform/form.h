@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/geometry.h"
 #include "platform/layout.h"
 
@@ -65,6 +66,9 @@ class Form {
     virtual void SetOnActivateApp(std::function<void(bool active)> handler) = 0;
     // Messages by number (the program's own and the system's hot-key message).
     virtual void SetOnMessage(MessageHandler handler) = 0;
+    // The window was moved to a display of another scale and has taken the place and size
+    // the system suggests; the handler lays the program's windows out at `scale`.
+    virtual void SetOnScaleChanged(std::function<void(DisplayScale scale)> handler) = 0;
     // A key pressed anywhere in the window, before its control sees it; true: taken.
     virtual void SetOnShortcut(std::function<bool(Shortcut)> handler) = 0;
 };

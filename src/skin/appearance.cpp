@@ -48,6 +48,7 @@ Appearance::~Appearance() {
     for (Window& window : windows_) {
         window.form->Window().SetOnActivateApp({});
         window.form->SetBeforeShowModal({});
+        window.form->Window().SetOnScaleChanged({});
         if (window.image) {
             window.image->SetOnMouseDown({});
             window.image->SetOnMouseMove({});
@@ -57,8 +58,9 @@ Appearance::~Appearance() {
 }
 
 void Appearance::Start() {
-    const Size plainSize = windows_[kMain].form->Layout().clientSize;
-    skin_ = Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
+    const Size plainSize = windows_[kMain].form->DesignLayout().clientSize;
+    designSkin_ = Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
+    skin_ = ScaledSkin();
     try {
         LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
     } catch (const std::exception& error) {
@@ -82,6 +84,7 @@ void Appearance::Start() {
         window.drag.Attach(*window.image, window.form->Window());
         window.form->Window().SetOnActivateApp(
             [this, &window](bool active) { ActivateApp(window, active); });
+        window.form->Window().SetOnScaleChanged([this](DisplayScale scale) { SetScale(scale); });
         if (&window != &windows_[kMain])
             window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
     }
@@ -110,9 +113,43 @@ void Appearance::LoadSkin(const std::string& path) {
                     " (it must be at least " + std::to_string(least.width) + " x " +
                     std::to_string(least.height) + " pixels)");
     }
+    designSkin_ = std::move(picture);
+    skin_ = ScaledSkin();
+}
+
+Bitmap Appearance::ScaledSkin() const {
     // The skin is drawn for 96 DPI; on a denser display it is scaled with the windows, so
     // the shape cut from it and the buttons tinted from it follow the scaled controls.
-    skin_ = Resampled(picture, scale_.Of(picture.Width()), scale_.Of(picture.Height()));
+    // Always from the picture as drawn, so a window that comes back to its first display
+    // looks exactly as it did.
+    return Resampled(designSkin_, scale_.Of(designSkin_.Width()), scale_.Of(designSkin_.Height()));
+}
+
+void Appearance::SetScale(DisplayScale scale) {
+    // The windows are one family that opens over the main window: a move of any of them
+    // to another display lays all of them out again.
+    if (scale != scale_) {
+        scale_ = scale;
+        for (Window& window : windows_) window.form->SetScale(scale);
+        skin_ = ScaledSkin();
+        fog_ = {0, 0, skin_.Width(), skin_.Height()};
+        const std::vector<RowRun> shape = RegionFromSkin(skin_);
+        for (Window& window : windows_) {
+            Form& form = window.form->Window();
+            // A hidden dialog takes its shape and picture as it opens.
+            if (&window == &windows_[kMain] || form.Visible()) form.SetRegion(shape);
+        }
+    }
+    // Even on the same scale: the system's suggested size need not be the skin's.
+    for (Window& window : windows_)
+        window.form->Window().SetClientSize({skin_.Width(), skin_.Height()});
+    DrawMainPicture();
+    // A dialog open over it keeps the main window fogged, as does an inactive program.
+    if ((mainPictureHeld_ && mainPictureHeld_()) || !appActive_) FogMainPicture();
+    for (WindowIndex index : {kEditor, kOptions, kAbout}) {
+        Window& window = windows_[index];
+        if (window.form->Window().Visible()) Redraw(window);
+    }
 }
 
 void Appearance::MyForm() {
@@ -186,6 +223,7 @@ void Appearance::FogPicture(Window& window) {
 }
 
 void Appearance::ActivateApp(Window& window, bool active) {
+    appActive_ = active;
     if (!active) {
         if (!fogSwitchedOff_) FogPicture(window);
         return;

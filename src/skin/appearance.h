@@ -58,6 +58,11 @@ class Appearance {
     // The options dialog's picture made again: the skin with its page's texts.
     void ShowOptionsPicture();
 
+    // The windows were moved to a display of `scale`: every window, control, font and
+    // picture is laid out again from the design, the skin resampled and the shapes cut
+    // from it again.
+    void SetScale(DisplayScale scale);
+
     const Bitmap& Skin() const { return skin_; }
     const FogRect& Fog() const { return fog_; }
     Color FogColour() const { return fogColour_; }
@@ -73,6 +78,8 @@ class Appearance {
 
     // Decodes the skin into the skin bitmap, which keeps its content when this fails.
     void LoadSkin(const std::string& path);
+    // The skin as drawn, resampled to the current scale.
+    Bitmap ScaledSkin() const;
     // The size every window's controls need to lie on the picture.
     Size LeastSkinSize() const;
     void DrawMainPicture();
@@ -91,10 +98,12 @@ class Appearance {
     TextRasterizer* text_;
     std::string programFolder_;
     DisplayScale scale_;
-    Bitmap skin_;  // at the display's scale
+    Bitmap designSkin_;  // as drawn, for 96 DPI
+    Bitmap skin_;        // at the display's scale
     FogRect fog_;
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;
+    bool appActive_ = true;
     std::function<bool()> mainPictureHeld_;
     std::function<std::string()> aboutTitle_;
     PageTexts editorTexts_;

@@ -24,8 +24,12 @@ FormLayout ScaledLayout(const FormLayout& design, DisplayScale scale,
         font.height = scale.FontHeight(font.height);
         return font;
     };
-    controls.assign(design.controls.begin(), design.controls.end());
-    for (ControlLayout& control : controls) {
+    // Element by element: the windows refer to these entries, which stay where they are
+    // when the layout is scaled again.
+    controls.resize(design.controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        ControlLayout& control = controls[i];
+        control = design.controls[i];
         control.bounds = scale.Of(control.bounds);
         control.font = scaledFont(control.font);
     }
@@ -86,12 +90,31 @@ void LayoutForm::CreateControl(const ControlLayout& layout) {
             control = toolkit_.CreateHotKeyEdit(form, layout);
             break;
     }
-    controls_.push_back({layout.name, std::move(control)});
+    controls_.push_back({&layout, std::move(control)});
+}
+
+void LayoutForm::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    // The window and its controls keep referring to layout_ and its entries, which take
+    // the new figures in place.
+    layout_ = ScaledLayout(design_, scale_, scaledControls_);
+    for (const NamedControl& named : controls_) {
+        LayoutRect bounds = named.layout->bounds;
+        if (named.layout->kind == ControlKind::kPicture && named.layout->autoSize) {
+            // Its size is that of the picture it is given next.
+            const LayoutRect now = named.control->Bounds();
+            bounds.width = now.width;
+            bounds.height = now.height;
+        }
+        named.control->SetBounds(bounds);
+        named.control->SetFont(named.layout->font);
+    }
 }
 
 Control* LayoutForm::FindControl(std::string_view name) const {
     for (const NamedControl& named : controls_)
-        if (named.name == name) return named.control.get();
+        if (named.layout->name == name) return named.control.get();
     return nullptr;
 }
 

@@ -29,6 +29,9 @@ class LayoutForm {
     const FormLayout& DesignLayout() const { return design_; }
     const FormLayout& Layout() const { return layout_; }
     DisplayScale Scale() const { return scale_; }
+    // Lays the window's controls out again at `scale`: bounds and fonts from the design by
+    // the same rule as when they were made. The window's own size is its owner's to set.
+    void SetScale(DisplayScale scale);
 
     Control* FindControl(std::string_view name) const;
     template <typename T>
@@ -71,7 +74,7 @@ class LayoutForm {
     FormLayout layout_;
     std::unique_ptr<Form> window_;
     struct NamedControl {
-        std::string_view name;
+        const ControlLayout* layout;  // an entry of scaledControls_
         std::unique_ptr<Control> control;
     };
     std::vector<NamedControl> controls_;

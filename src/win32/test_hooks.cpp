@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/program.h"
+#include "base/display_scale.h"
 #include "win32/handles.h"
 #include "win32/icon_checksum.h"
 #include "win32/system_boundary.h"
@@ -14,6 +15,15 @@
 namespace quorvel::win32 {
 
 namespace {
+
+// What the system sends a window dragged onto a display of `dpi`.
+LRESULT SendScaleChange(HWND window, int dpi, DisplayScale current) {
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, current.dpi);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, current.dpi);
+    return SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+}
 
 struct HookTargets {
     Program& program;
@@ -41,6 +51,8 @@ LRESULT CALLBACK TestHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     if (message == kHeldObjectsMessage) return HeldCount(wParam);
+    if (message == kDisplayScaleMessage)
+        return SendScaleChange(window, int(wParam), targets.program.Form1().Scale());
     if (message == kIconChecksumMessage) {
         const auto icon = HICON(SendMessageW(HWND(wParam), WM_GETICON, ICON_BIG, 0));
         return LRESULT(IconChecksum(icon));

@@ -28,6 +28,11 @@ inline constexpr unsigned kFullDiscMessage = 0x8053;
 // thread, so never half way through an operation.
 inline constexpr unsigned kHeldObjectsMessage = 0x8054;
 
+// WParam a DPI: the main window is sent WM_DPICHANGED for it, with the rectangle the system
+// would suggest (the window's place, its size scaled from the windows' current DPI). Wine
+// gives every monitor one DPI and never sends it; the rectangle must lie in the program.
+inline constexpr unsigned kDisplayScaleMessage = 0x8055;
+
 // The program's files with a disc that can be made full.
 class TestFileSystem : public FileSystem {
   public:
@@ -55,8 +60,8 @@ class TestFileSystem : public FileSystem {
     bool discFull_ = false;
 };
 
-// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage, kFullDiscMessage and
-// kHeldObjectsMessage.
+// Makes the main window answer kPopupMenuMessage, kIconChecksumMessage, kFullDiscMessage,
+// kHeldObjectsMessage and kDisplayScaleMessage.
 void InstallTestHooks(Program& program, TestFileSystem& files);
 
 }  // namespace quorvel::win32

@@ -34,6 +34,10 @@ void Win32CheckBox::SetEnabled(bool enabled) {
     core_.SetEnabled(enabled);
 }
 
+void Win32CheckBox::FontTaken(const FontSpec& font) {
+    core_.SetFont(FontOfLayout(font, form_.Layout().font));
+}
+
 void Win32CheckBox::RedrawBox() {
     // The box is drawn with the rest of the control, in one piece, so it never flickers.
     Invalidate();

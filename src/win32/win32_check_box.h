@@ -26,6 +26,7 @@ class Win32CheckBox : public Win32Control<CheckBox>, private XPCheckBoxOwner {
     Bitmap Render();
 
   private:
+    void FontTaken(const FontSpec& font) override;
     void RedrawBox() override;
     void Invalidate() override;
     void TakeFocus() override;

@@ -77,6 +77,11 @@ void Win32ControlCore::CoreSetBounds(LayoutRect bounds) {
                TRUE);
 }
 
+void Win32ControlCore::CoreSetFont(const FontSpec& font) {
+    SendMessageW(window_.Get(), WM_SETFONT, WPARAM(form_.Font(font)), TRUE);
+    FontTaken(font);
+}
+
 bool Win32ControlCore::CoreVisible() const {
     return (GetWindowLongW(window_.Get(), GWL_STYLE) & WS_VISIBLE) != 0;
 }

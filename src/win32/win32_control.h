@@ -54,6 +54,10 @@ class Win32ControlCore : private WindowObject {
 
     LayoutRect CoreBounds() const;
     void CoreSetBounds(LayoutRect bounds);
+    void CoreSetFont(const FontSpec& font);
+    // A control that paints itself takes a new size or font here (the display's scale).
+    virtual void BoundsTaken(LayoutRect bounds) {}
+    virtual void FontTaken(const FontSpec& font) {}
     bool CoreVisible() const;
     void CoreSetVisible(bool visible);
     bool CoreEnabled() const;
@@ -83,7 +87,11 @@ class Win32Control : public Interface, public Win32ControlCore {
         : Win32ControlCore(form, layout, style) {}
 
     LayoutRect Bounds() const override { return CoreBounds(); }
-    void SetBounds(LayoutRect bounds) override { CoreSetBounds(bounds); }
+    void SetBounds(LayoutRect bounds) override {
+        CoreSetBounds(bounds);
+        BoundsTaken(bounds);
+    }
+    void SetFont(const FontSpec& font) override { CoreSetFont(font); }
     bool Visible() const override { return CoreVisible(); }
     void SetVisible(bool visible) override { CoreSetVisible(visible); }
     bool Enabled() const override { return CoreEnabled(); }

@@ -102,6 +102,9 @@ std::optional<LRESULT> Win32Form::OnMessage(const WindowMessage& m) {
         case WM_ACTIVATEAPP:
             if (onActivateApp_) toolkit_.Guard([&] { onActivateApp_(wParam != 0); });
             return 0;
+        case WM_DPICHANGED:
+            TakeNewScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         default:
             break;
     }
@@ -111,6 +114,15 @@ std::optional<LRESULT> Win32Form::OnMessage(const WindowMessage& m) {
         if (result) return LRESULT(*result);
     }
     return std::nullopt;
+}
+
+void Win32Form::TakeNewScale(int dpi, const RECT& suggested) {
+    // The system's rectangle keeps the window under the pointer on its new display; the
+    // program then sizes its windows to the layout at the new scale.
+    SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top,
+                 suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (onScaleChanged_) toolkit_.Guard([&] { onScaleChanged_(DisplayScale::ForDpi(dpi)); });
 }
 
 void Win32Form::Fire(const std::function<void()>& handler) {

@@ -53,6 +53,9 @@ class Win32Form : public Form, private WindowObject {
         onActivateApp_ = std::move(handler);
     }
     void SetOnMessage(MessageHandler handler) override { onMessage_ = std::move(handler); }
+    void SetOnScaleChanged(std::function<void(DisplayScale)> handler) override {
+        onScaleChanged_ = std::move(handler);
+    }
     void SetOnShortcut(std::function<bool(Shortcut)> handler) override {
         onShortcut_ = std::move(handler);
     }
@@ -78,6 +81,8 @@ class Win32Form : public Form, private WindowObject {
     std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     void Fire(const std::function<void()>& handler);
     void TakeOwner();
+    // WM_DPICHANGED: the suggested rectangle, then the program's new layout.
+    void TakeNewScale(int dpi, const RECT& suggested);
 
     Win32Toolkit& toolkit_;
     const FormLayout& layout_;
@@ -97,6 +102,7 @@ class Win32Form : public Form, private WindowObject {
     std::function<void()> onActivate_;
     std::function<void(bool)> onActivateApp_;
     MessageHandler onMessage_;
+    std::function<void(DisplayScale)> onScaleChanged_;
     std::function<bool(Shortcut)> onShortcut_;
 };
 

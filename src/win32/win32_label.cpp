@@ -21,6 +21,14 @@ void Win32Label::SetText(const std::string& text) {
     core_.SetCaption(text);
 }
 
+void Win32Label::BoundsTaken(LayoutRect bounds) {
+    core_.SetSize(bounds.width, bounds.height);
+}
+
+void Win32Label::FontTaken(const FontSpec& font) {
+    core_.SetFont(FontOfLayout(font, form_.Layout().font));
+}
+
 void Win32Label::Invalidate() {
     if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
 }

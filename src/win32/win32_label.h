@@ -18,6 +18,8 @@ class Win32Label : public Win32Control<Label>, private XPLabelOwner {
     std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void BoundsTaken(LayoutRect bounds) override;
+    void FontTaken(const FontSpec& font) override;
     void Paint();
     void Invalidate() override;
     void Resized(int width, int height) override;

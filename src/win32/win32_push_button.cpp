@@ -31,6 +31,14 @@ void Win32PushButton::SetEnabled(bool enabled) {
     core_.SetEnabled(enabled);
 }
 
+void Win32PushButton::BoundsTaken(LayoutRect bounds) {
+    core_.SetSize(bounds.width, bounds.height);
+}
+
+void Win32PushButton::FontTaken(const FontSpec& font) {
+    core_.SetFont(FontOfLayout(font, form_.Layout().font));
+}
+
 void Win32PushButton::Invalidate() {
     if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
 }

@@ -27,6 +27,8 @@ class Win32PushButton : public Win32Control<PushButton>, private XPBitBtnOwner {
     Bitmap Render();
 
   private:
+    void BoundsTaken(LayoutRect bounds) override;
+    void FontTaken(const FontSpec& font) override;
     void Invalidate() override;
     void ShowError(const std::string& text) override;
     void Clicked(int modalResult) override;

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 FakeControlBase::FakeControlBase(FakeToolkit& toolkit, FakeForm& form, const ControlLayout& layout)
-    : toolkit_(toolkit), form_(form), layout_(layout) {
+    : toolkit_(toolkit), form_(form), layout_(layout), font_(layout.font) {
     form_.controls_.push_back(this);
 }
 

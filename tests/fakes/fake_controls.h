@@ -22,6 +22,7 @@ class FakeControlBase {
 
     const ControlLayout& Layout() const { return layout_; }
     FakeForm& ParentForm() const { return form_; }
+    const FontSpec& Font() const { return font_; }
     virtual Control& AsControl() = 0;
 
   protected:
@@ -31,6 +32,7 @@ class FakeControlBase {
     FakeToolkit& toolkit_;
     FakeForm& form_;
     const ControlLayout& layout_;
+    FontSpec font_;
 };
 
 // Control state shared by every kind.
@@ -48,6 +50,7 @@ class FakeControl : public Interface, public FakeControlBase {
     Control& AsControl() override { return *this; }
     LayoutRect Bounds() const override { return bounds_; }
     void SetBounds(LayoutRect bounds) override { bounds_ = bounds; }
+    void SetFont(const FontSpec& font) override { font_ = font; }
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
     bool Enabled() const override { return enabled_; }

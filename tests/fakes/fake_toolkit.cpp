@@ -94,6 +94,10 @@ void FakeForm::ActivateApp(bool active) {
     if (onActivateApp_) toolkit_.Guard([&] { onActivateApp_(active); });
 }
 
+void FakeForm::ChangeScale(DisplayScale scale) {
+    if (onScaleChanged_) toolkit_.Guard([&] { onScaleChanged_(scale); });
+}
+
 void FakeForm::Activate() {
     Fire(onActivate_);
 }

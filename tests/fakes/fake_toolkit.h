@@ -49,6 +49,9 @@ class FakeForm : public Form {
     void SetOnShortcut(std::function<bool(Shortcut)> handler) override {
         onShortcut_ = std::move(handler);
     }
+    void SetOnScaleChanged(std::function<void(DisplayScale)> handler) override {
+        onScaleChanged_ = std::move(handler);
+    }
 
     // --- driving ---
     // What the user does while the next ShowModal runs; the modal run ends when the script
@@ -60,6 +63,8 @@ class FakeForm : public Form {
     void PressCloseBox();
     void ActivateApp(bool active);
     void Activate();
+    // Dragged onto a display of `scale`.
+    void ChangeScale(DisplayScale scale);
 
     // --- inspecting ---
     const FormLayout& Layout() const { return layout_; }
@@ -105,6 +110,7 @@ class FakeForm : public Form {
     std::function<void(bool)> onActivateApp_;
     MessageHandler onMessage_;
     std::function<bool(Shortcut)> onShortcut_;
+    std::function<void(DisplayScale)> onScaleChanged_;
 };
 
 class FakePopupMenu : public PopupMenu {

@@ -191,6 +191,50 @@ TEST_F(AppearanceTest, ChangingTheSkinReshapesAndResizesEveryWindowAndStoresTheN
     EXPECT_EQ(appearance_.Skin().Width(), 230);
 }
 
+// A window dragged onto a display of 150 % and back: the whole family is laid out again
+// from the design, and the way back ends exactly where it began.
+TEST_F(AppearanceTest, AMoveToAnotherScaleLaysEveryWindowOutAgainAndBackExactly) {
+    // The left half is the key colour: the window is its right half.
+    files_.AddFile("C:\\Quorvel\\Sand.jpg",
+                   EncodeTestJpeg(240, 200, Rgb(0, 0, 0), Rgb(200, 180, 120)));
+    WriteOptions("Sand.jpg");
+    appearance_.Start();
+    const Bitmap mainBefore = Picture(program_.Form1());
+    const std::vector<RowRun> shapeBefore = FakeOf(program_.Form1()).Region();
+    LayoutForm* const forms[] = {&program_.Form1(), &program_.Form2(), &program_.Form3(),
+                                 &program_.Form4()};
+    auto expectLaidOutAt = [&](DisplayScale scale) {
+        for (LayoutForm* form : forms) {
+            SCOPED_TRACE(form->Layout().name);
+            EXPECT_EQ(form->Window().ClientSize(), scale.Of(Size{240, 200}));
+            for (const ControlLayout& design : form->DesignLayout().controls) {
+                if (design.kind == ControlKind::kPicture && design.autoSize) continue;
+                FakeControlBase* control = FakeOf(*form).Find(design.name);
+                EXPECT_EQ(control->AsControl().Bounds(), scale.Of(design.bounds)) << design.name;
+                EXPECT_EQ(control->Font().height, scale.FontHeight(design.font.height));
+            }
+        }
+    };
+
+    // The about box, open over the main window, is the one dragged.
+    FakeOf(program_.Form4()).WhileNextModal([&] {
+        FakeOf(program_.Form4()).ChangeScale({144});
+        expectLaidOutAt({144});
+        EXPECT_EQ(Picture(program_.Form4()).Width(), 360);
+        const auto& shape = FakeOf(program_.Form4()).Region();
+        ASSERT_THAT(shape, SizeIs(300));
+        EXPECT_NEAR(shape[150].left, 180, 1);
+        // The main window behind it is drawn again at its new size.
+        EXPECT_EQ(Picture(program_.Form1()).Width(), 360);
+    });
+    program_.Form4().ShowModalOver(program_.Form1());
+
+    FakeOf(program_.Form1()).ChangeScale({96});
+    expectLaidOutAt({96});
+    EXPECT_EQ(Picture(program_.Form1()), mainBefore);
+    EXPECT_EQ(FakeOf(program_.Form1()).Region(), shapeBefore);
+}
+
 }  // namespace
 }  // namespace quorvel
 
