@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/window_messages.h"
 #include "bench_support.h"
 #include "helper_window.h"
 #include "hot_key_driver.h"
@@ -25,16 +26,15 @@
 
 using namespace quorvel::e2e;
 using namespace quorvel::bench;
+using quorvel::kBackgroundModeMessage;
 using quorvel::kForm1Layout;
 using quorvel::kForm2Layout;
 using quorvel::kForm3Layout;
+using quorvel::kParkWindowMessage;
 using quorvel::win32::kHeldObjectsMessage;
 using namespace std::chrono_literals;
 
 namespace {
-
-constexpr UINT kBackgroundModeMessage = 0x486;
-constexpr UINT kParkWindowMessage = 0x54D;
 
 // Ten rounds make 2,000 presses, 200 editor and 200 options-dialog openings, 100 skin
 // changes and 500 park/restore cycles.

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/window_messages.h"
 #include "bench_support.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
@@ -25,6 +26,7 @@
 
 using namespace quorvel::e2e;
 using namespace quorvel::bench;
+using quorvel::kBackgroundModeMessage;
 using quorvel::kForm1Layout;
 using quorvel::kForm3Layout;
 namespace fs = std::filesystem;
@@ -34,7 +36,6 @@ namespace {
 
 constexpr int kRounds = 4;
 constexpr int kPressesPerRound = 50;
-constexpr UINT kBackgroundModeMessage = 0x486;
 constexpr int kStoredCombinations = 100;
 constexpr int kPlugins = 20;
 constexpr int kEditorPlugins = 50;

@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "base/window_messages.h"
 #include "program_driver.h"
 #include "screen_capture.h"
 #include "window_search.h"
@@ -18,7 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr UINT kBackgroundModeMessage = 0x486;
 const std::filesystem::path kDisc = L"C:\\cdrom-d";
 
 // What the screen shows of a window.

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/window_messages.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "window_search.h"
@@ -20,7 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr UINT kBackgroundMessage = 0x486;
 constexpr UINT kOfferBackgroundMessage = 0x487;
 
 class HotKeysTest : public ::testing::Test {
@@ -38,7 +38,7 @@ class HotKeysTest : public ::testing::Test {
         ASSERT_NE(main_, nullptr) << "the main window never appeared";
     }
     void EnterBackground() {
-        SendMessageW(main_, kBackgroundMessage, 0, 0);
+        SendMessageW(main_, kBackgroundModeMessage, 0, 0);
         ASSERT_FALSE(IsWindowVisible(main_));
         // The desktop settles (focus moves off the hidden window) before the first press.
         std::this_thread::sleep_for(300ms);
@@ -117,7 +117,7 @@ TEST_F(HotKeysTest, LeavingBackgroundModeReleasesEveryCombination) {
     Start({{"Ctrl+Alt+Q"}, {"Shift+W"}});
     EnterBackground();
     EXPECT_FALSE(CanRegister(MOD_SHIFT, 'W'));
-    SendMessageW(main_, kBackgroundMessage, 1, 0);
+    SendMessageW(main_, kBackgroundModeMessage, 1, 0);
     EXPECT_TRUE(IsWindowVisible(main_));
     EXPECT_TRUE(CanRegister(MOD_CONTROL | MOD_ALT, 'Q'));
     EXPECT_TRUE(CanRegister(MOD_SHIFT, 'W'));
@@ -362,14 +362,14 @@ TEST_F(HotKeysTest, ACombinationHeldElsewhereIsNamedAndMarkedUntilItCanBeRegiste
         return std::find(texts.begin(), texts.end(), named) != texts.end();
     })) << "no balloon names the combination";
     EXPECT_TRUE(FindProgramWindow(program_->ProcessId(), L"Error") == nullptr);
-    SendMessageW(main_, kBackgroundMessage, 1, 0);
+    SendMessageW(main_, kBackgroundModeMessage, 1, 0);
     EXPECT_EQ(ListEntries(list), (std::vector<std::wstring>{L"Ctrl+Alt+F9 (!)", L"Ctrl+Alt+Q"}));
 
     UnregisterHotKey(nullptr, 0x7001);
     EnterBackground();
     Press(VK_F9, {VK_CONTROL, VK_MENU});
     EXPECT_EQ(ExecutesAfter(1), std::vector<std::string>{Run(2, "Ctrl+Alt+F9")});
-    SendMessageW(main_, kBackgroundMessage, 1, 0);
+    SendMessageW(main_, kBackgroundModeMessage, 1, 0);
     EXPECT_EQ(ListEntries(list), (std::vector<std::wstring>{L"Ctrl+Alt+F9", L"Ctrl+Alt+Q"}));
 }
 

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/window_messages.h"
 #include "fakes/test_jpeg.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
@@ -22,7 +23,6 @@
 namespace quorvel::e2e {
 namespace {
 
-constexpr UINT kBackgroundModeMessage = 0x486;
 constexpr UINT kTrayNotification = WM_APP + 1;
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/single_instance.h"
+#include "base/window_messages.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "win32/icon_checksum.h"
@@ -17,8 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-constexpr UINT kBackgroundMessage = 0x486;
 
 std::wstring TitleOf(HWND window) {
     wchar_t text[256] = {};
@@ -89,11 +88,11 @@ TEST(Startup, TheTaskBarShowsTheProgramTitleAndIconWhileTheMainWindowShows) {
               programIcon)
         << "the task-bar window does not carry the program's icon";
 
-    SendMessageW(main, kBackgroundMessage, 0, 0);
+    SendMessageW(main, kBackgroundModeMessage, 0, 0);
     EXPECT_TRUE(
         WaitUntil([&] { return (buttons = TaskBarWindows(program.ProcessId())).empty(); }, 5s))
         << "in background mode: " << Describe(buttons);
-    SendMessageW(main, kBackgroundMessage, 1, 0);
+    SendMessageW(main, kBackgroundModeMessage, 1, 0);
     EXPECT_TRUE(WaitUntil(oneTitledButton, 5s))
         << "back from background mode: " << Describe(buttons);
 }
@@ -152,7 +151,7 @@ TEST(Startup, ASecondStartEndsAtOnceAndLeavesTheFirstRunningEvenWhenItIsFrozen) 
 
     // The combination works in background mode only; a press that the desktop missed
     // (focus still moving off the hidden window) is made again.
-    SendMessageW(main, kBackgroundMessage, 0, 0);
+    SendMessageW(main, kBackgroundModeMessage, 0, 0);
     ASSERT_FALSE(IsWindowVisible(main));
     bool frozen = false;
     for (int attempt = 0; attempt < 3 && !frozen; ++attempt) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "base/window_messages.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "window_search.h"
@@ -19,7 +20,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr UINT kBackgroundMessage = 0x486;
 // What the shell sends the program's tray icon window about the mouse on the icon.
 constexpr UINT kTrayNotification = WM_APP + 1;
 constexpr const wchar_t* kFormClass = L"QuorvelForm";
@@ -41,7 +41,7 @@ class TrayAndExitTest : public ::testing::Test {
         return FindProgramWindowOfClass(program_->ProcessId(), kFormClass, L"ZORIZED3");
     }
     void EnterBackground() {
-        SendMessageW(main_, kBackgroundMessage, 0, 0);
+        SendMessageW(main_, kBackgroundModeMessage, 0, 0);
         ASSERT_FALSE(IsWindowVisible(main_));
     }
     // The mouse on the tray icon, as the shell reports it.

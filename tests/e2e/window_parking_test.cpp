@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "base/window_messages.h"
 #include "helper_window.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
@@ -14,9 +15,6 @@ namespace quorvel::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr UINT kParkWindowMessage = 0x54D;
-constexpr UINT kBackgroundModeMessage = 0x486;
 
 class WindowParkingTest : public ::testing::Test {
   protected:
