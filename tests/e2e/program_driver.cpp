@@ -82,43 +82,6 @@ std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeo
     return code;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    const std::wstring* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    if (*search.caption != text) return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-}  // namespace
-
-HWND FindProgramWindow(DWORD processId, const std::wstring& caption) {
-    WindowSearch search{processId, &caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 HWND WaitForMainWindow(const RunningProgram& program, std::chrono::milliseconds timeout) {
     HWND main = nullptr;
     WaitUntil([&] { return (main = FindProgramWindow(program.ProcessId(), L"ZORIZED3")); },

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "support/window_wait.h"
+
 namespace quorvel::e2e {
 
 // A fresh program folder: a copy of the staged one in a new temporary folder, removed
@@ -58,12 +60,8 @@ class RunningProgram {
     DWORD processId_ = 0;
 };
 
-// Polls until the condition holds or the time is up; windows appear asynchronously.
-bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10));
-
-// A visible top-level window of the process with this caption, or null.
-HWND FindProgramWindow(DWORD processId, const std::wstring& caption);
+using test_support::FindProgramWindow;
+using test_support::WaitUntil;
 
 // The program's main window once it is shown (found by its caption), or null when it did not
 // appear in time. The time allows for the first start of a 32-bit program in a fresh Wine

@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "support/window_wait.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_module_loader.h"
 
@@ -24,22 +25,13 @@ std::unique_ptr<LoadedModule> LoadActions() {
     return Win32ModuleLoader().Load(fs::path(QUORVEL_ACTIONS_DLL).string());
 }
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s) {
-    auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(20ms);
-    }
-    return false;
-}
-
 // Answers the first visible dialog with this caption from another thread, as a user would.
 class DialogAnswerer {
   public:
     DialogAnswerer(const wchar_t* caption, std::function<void(HWND)> answer)
         : thread_([this, caption, answer] {
               HWND dialog = nullptr;
-              found_ = WaitFor([&] {
+              found_ = test_support::WaitUntil([&] {
                   dialog = FindWindowW(L"#32770", caption);
                   return dialog && IsWindowVisible(dialog);
               });
@@ -125,7 +117,7 @@ TEST(ActionsModule, RunOpensAProgramWithItsArguments) {
     auto module = LoadActions();
     ASSERT_TRUE(module);
     module->Execute("Ctrl+R", "cmd.exe /c echo ran> \"" + marker.string() + "\"", 0, 1);
-    EXPECT_TRUE(WaitFor([&] { return fs::exists(marker); }));
+    EXPECT_TRUE(test_support::WaitUntil([&] { return fs::exists(marker); }));
     std::error_code ignored;
     fs::remove(marker, ignored);
 }
@@ -157,11 +149,11 @@ TEST(ActionsModule, MinimizesTheForegroundWindow) {
     HWND window = CreateWindowExW(0, L"STATIC", L"Foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   100, 100, 200, 150, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(window);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
+    ASSERT_TRUE(test_support::WaitUntil([&] { return GetForegroundWindow() == window; }));
     auto module = LoadActions();
     ASSERT_TRUE(module);
     module->Execute("Ctrl+N", "", 0, 8);
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(test_support::WaitUntil([&] {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         return IsIconic(window) != FALSE;

@@ -1,27 +1,10 @@
 #include "gui_test_support.h"
 
+#include "support/window_wait.h"
+
 namespace quorvel::win32 {
 
 namespace {
-
-struct Search {
-    const wchar_t* className;
-    const std::wstring* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (std::wstring_view(name) != search.className || TextOf(window) != *search.caption)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM context) {
     auto& texts = *reinterpret_cast<std::wstring*>(context);
@@ -37,23 +20,19 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM context) {
 
 HWND WaitForWindow(const wchar_t* className, const std::wstring& caption,
                    std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        Search search{className, &caption, nullptr};
-        EnumWindows(MatchWindow, LPARAM(&search));
-        if (search.found) return search.found;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return nullptr;
+    HWND found = nullptr;
+    test_support::WaitUntil(
+        [&] {
+            return (found =
+                        test_support::FindProgramWindow(GetCurrentProcessId(), caption, className));
+        },
+        timeout);
+    return found;
 }
 
 bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (IsWindow(window) && IsWindowVisible(window)) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+    return test_support::WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); },
+                                   timeout);
 }
 
 void PressButton(HWND window, int id) {

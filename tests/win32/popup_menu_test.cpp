@@ -11,6 +11,7 @@
 #include "controls/flat_menu.h"
 #include "controls/xp_bit_btn.h"
 #include "gui_test_support.h"
+#include "support/window_wait.h"
 #include "win32/win32_form.h"
 #include "win32/win32_popup_menu.h"
 
@@ -80,13 +81,6 @@ HWND OpenMenuWindow() {
     return found;
 }
 
-bool WaitFor(const std::function<bool()>& condition) {
-    for (auto deadline = std::chrono::steady_clock::now() + 10s;
-         std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(20ms))
-        if (condition()) return true;
-    return condition();
-}
-
 class PopupMenuTest : public ::testing::Test {
   protected:
     PopupMenuTest() { menu.SetImages(toolkit.ProgramImageList()); }
@@ -152,7 +146,8 @@ TEST_F(PopupMenuTest, TheOpenMenuIsFlatWithItsImageColumnAndAFramedSelection) {
     {
         UserThread user([&] {
             HWND window = nullptr;
-            if (!WaitFor([&] { return (window = OpenMenuWindow()) != nullptr; })) return;
+            if (!test_support::WaitUntil([&] { return (window = OpenMenuWindow()) != nullptr; }))
+                return;
             seen.opened = true;
             PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);  // selects the first item
             HMENU handle = menu.Menu();
@@ -162,7 +157,8 @@ TEST_F(PopupMenuTest, TheOpenMenuIsFlatWithItsImageColumnAndAFramedSelection) {
             GetMenuItemRect(nullptr, handle, kWeb, &seen.web);
             GetMenuItemRect(nullptr, handle, kExit, &seen.exit);
             const RECT& show = seen.show;
-            WaitFor([&] { return ScreenPixel(show.left, show.top) == kColors.selectedFrame; });
+            test_support::WaitUntil(
+                [&] { return ScreenPixel(show.left, show.top) == kColors.selectedFrame; });
             std::this_thread::sleep_for(200ms);  // the rest of the paint lands
             seen.showCorner = ScreenPixel(show.left, show.top);
             seen.showInside = ScreenPixel(show.left + 2, show.top + 2);
