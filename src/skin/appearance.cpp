@@ -29,6 +29,15 @@ Font PictureFont() {
 
 }  // namespace
 
+std::string SkinTooLargeForScale(Size designSize, DisplayScale scale, const std::string& path) {
+    const Size scaled = scale.Of(designSize);
+    if (scaled.width <= kMaxSkinSide && scaled.height <= kMaxSkinSide) return {};
+    return FormatText("The skin \"%s\" is too large for the display's scale", path) + " (at " +
+           std::to_string(scale.Of(100)) + " % it would be " + std::to_string(scaled.width) +
+           " x " + std::to_string(scaled.height) + " pixels, more than " +
+           std::to_string(kMaxSkinSide) + " x " + std::to_string(kMaxSkinSide) + ")";
+}
+
 Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
                        FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
                        TextRasterizer* text, std::string programFolder)
@@ -55,15 +64,6 @@ Appearance::~Appearance() {
             window.image->SetOnMouseUp({});
         }
     }
-}
-
-void CheckSkinFitsScale(Size designSize, DisplayScale scale, const std::string& path) {
-    const Size scaled = scale.Of(designSize);
-    if (scaled.width <= kMaxSkinSide && scaled.height <= kMaxSkinSide) return;
-    throw Error(FormatText("The skin \"%s\" is too large for the display's scale", path) + " (at " +
-                std::to_string(scale.Of(100)) + " % it would be " + std::to_string(scaled.width) +
-                " x " + std::to_string(scaled.height) + " pixels, more than " +
-                std::to_string(kMaxSkinSide) + " x " + std::to_string(kMaxSkinSide) + ")");
 }
 
 Bitmap Appearance::PlainSkin() const {
@@ -126,7 +126,9 @@ void Appearance::LoadSkin(const std::string& path) {
                     " (it must be at least " + std::to_string(least.width) + " x " +
                     std::to_string(least.height) + " pixels)");
     }
-    CheckSkinFitsScale({picture.Width(), picture.Height()}, scale_, path);
+    const std::string tooLarge =
+        SkinTooLargeForScale({picture.Width(), picture.Height()}, scale_, path);
+    if (!tooLarge.empty()) throw Error(tooLarge);
     designSkin_ = std::move(picture);
     skinPath_ = path;
     skin_ = ScaledSkin();
@@ -146,10 +148,9 @@ void Appearance::SetScale(DisplayScale scale) {
     std::string refused;
     if (scale != scale_) {
         scale_ = scale;
-        try {
-            CheckSkinFitsScale({designSkin_.Width(), designSkin_.Height()}, scale, skinPath_);
-        } catch (const Error& error) {
-            refused = error.what();
+        refused =
+            SkinTooLargeForScale({designSkin_.Width(), designSkin_.Height()}, scale, skinPath_);
+        if (!refused.empty()) {
             designSkin_ = PlainSkin();
             skinPath_.clear();
         }

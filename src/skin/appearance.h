@@ -60,7 +60,7 @@ class Appearance {
 
     // The windows were moved to a display of `scale`: every window, control, font and
     // picture is laid out again from the design, the skin resampled and the shapes cut
-    // from it again. A skin too large for that scale (CheckSkinFitsScale) is reported and
+    // from it again. A skin too large for that scale (SkinTooLargeForScale) is reported and
     // the plain skin used instead.
     void SetScale(DisplayScale scale);
 
@@ -116,8 +116,9 @@ class Appearance {
 
 // A skin picture becomes larger with the display's scale; beyond the largest skin read
 // (kMaxSkinSide square) it could exhaust the memory of the 32-bit program, so such a skin
-// is refused like a damaged one: quorvel::Error naming `path`.
-void CheckSkinFitsScale(Size designSize, DisplayScale scale, const std::string& path);
+// is refused like a damaged one. Empty when a skin of `designSize` fits at `scale`; else
+// the reason, naming `path`.
+std::string SkinTooLargeForScale(Size designSize, DisplayScale scale, const std::string& path);
 
 // The title the main window shows on its picture, and where.
 inline constexpr std::string_view kProgramTitle = "Quorvel";
