@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "base/geometry.h"
 #include "base/mul_div.h"
 
@@ -26,6 +28,16 @@ struct DisplayScale {
 
     // A length on this display in design figures (for centring in design units).
     constexpr int ToDesign(int pixels) const { return MulDiv(pixels, kDesignDpi, dpi); }
+
+    // A picture that comes in a few ready-drawn sizes (`sizes`, ascending): the smallest
+    // that is not smaller than the design size at this scale, so it is drawn at its own
+    // size, never stretched; the largest where none is that large.
+    constexpr int PictureSize(int designSize, std::span<const int> sizes) const {
+        const int wanted = Of(designSize);
+        for (int size : sizes)
+            if (size >= wanted) return size;
+        return sizes.empty() ? wanted : sizes.back();
+    }
 
     // A display that reports nothing usable is taken as the design's.
     static constexpr DisplayScale ForDpi(int dpi) { return {dpi > 0 ? dpi : kDesignDpi}; }

@@ -67,6 +67,20 @@ ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
             {left, top, left + textSize.width, top + textSize.height}};
 }
 
+Bitmap ScaledGlyph(const Bitmap& glyph, DisplayScale scale) {
+    if (scale == DisplayScale{}) return glyph;
+    Bitmap scaled(scale.Of(glyph.Width()), scale.Of(glyph.Height()));
+    for (int y = 0; y < glyph.Height(); ++y) {
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const Color cell = glyph.Pixel(x, y);
+            for (int sy = scale.Of(y); sy < scale.Of(y + 1); ++sy)
+                for (int sx = scale.Of(x); sx < scale.Of(x + 1); ++sx)
+                    scaled.SetPixel(sx, sy, cell);
+        }
+    }
+    return scaled;
+}
+
 Color GlyphTransparentColor(const Bitmap& glyph) {
     return glyph.Empty() ? kBlack : glyph.Pixel(0, glyph.Height() - 1);
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/canvas.h"
+#include "base/display_scale.h"
 
 namespace quorvel {
 
@@ -21,6 +22,11 @@ struct ButtonContentPlace {
 ButtonContentPlace PlaceButtonContent(Canvas& canvas, const PixelRect& client,
                                       std::string_view caption, Size glyphSize, ButtonLayout layout,
                                       int margin, int spacing);
+
+// A glyph drawn for 96 DPI, drawn again at `scale`: each of its pixels is a cell whose
+// edges are scaled by the one rule, filled in the cell's colour. Strokes stay solid and
+// edges sharp (no colour is blended) at every scale, and at 96 DPI it is the glyph itself.
+Bitmap ScaledGlyph(const Bitmap& glyph, DisplayScale scale);
 
 // The colour a glyph treats as transparent: its bottom-left pixel.
 Color GlyphTransparentColor(const Bitmap& glyph);

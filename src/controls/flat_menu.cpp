@@ -18,13 +18,11 @@ Color Mix(Color base, Color other, int part) {
                channel(BlueOf(base), BlueOf(other)));
 }
 
-constexpr int kArrowRows = 7;  // a right-pointing triangle, 4 columns at its widest
-
-void AddArrow(FlatMenuPaint& paint, const PixelRect& column, Color color) {
-    const int left = column.left + (column.Width() - (kArrowRows + 1) / 2) / 2;
-    const int top = column.top + (column.Height() - kArrowRows) / 2;
-    for (int row = 0; row < kArrowRows; ++row) {
-        const int width = (kArrowRows + 1) / 2 - std::abs(row - kArrowRows / 2);
+void AddArrow(FlatMenuPaint& paint, const PixelRect& column, Color color, int rows) {
+    const int left = column.left + (column.Width() - (rows + 1) / 2) / 2;
+    const int top = column.top + (column.Height() - rows) / 2;
+    for (int row = 0; row < rows; ++row) {
+        const int width = (rows + 1) / 2 - std::abs(row - rows / 2);
         paint.fills.push_back({{left, top + row, left + width, top + row + 1}, color});
     }
 }
@@ -43,18 +41,33 @@ FlatMenuColors FlatMenuColors::Of(const TXPBitBtn& button, const SystemColors& s
             .disabledText = system.Resolve(kClGrayText)};
 }
 
-Size FlatMenuItemSize(const FlatMenuItem& item, Size textSize) {
-    if (item.separator) return {kImageColumnWidth + kTextGap, kSeparatorHeight};
-    return {kImageColumnWidth + kTextGap + std::max(0, textSize.width) + kArrowColumnWidth,
-            std::max(kMinItemHeight, textSize.height + 2 * kTextPadding)};
+FlatMenuMetrics FlatMenuMetrics::At(DisplayScale scale) {
+    FlatMenuMetrics m;
+    m.imageSize = scale.PictureSize(kImageSize, kPictureSizes);
+    // The design's margin on either side of the picture, whatever size it came in.
+    m.imageColumnWidth = std::max(scale.Of(kImageColumnWidth),
+                                  m.imageSize + scale.Of(kImageColumnWidth - kImageSize));
+    m.textGap = scale.Of(kTextGap);
+    m.arrowColumnWidth = scale.Of(kArrowColumnWidth);
+    m.separatorHeight = scale.Of(kSeparatorHeight);
+    m.separatorLine = scale.Of(1);
+    m.textPadding = scale.Of(kTextPadding);
+    m.arrowRows = scale.Of(kArrowRows) | 1;  // odd, so the triangle has one tip row
+    return m;
+}
+
+Size FlatMenuItemSize(const FlatMenuItem& item, Size textSize, const FlatMenuMetrics& m) {
+    if (item.separator) return {m.imageColumnWidth + m.textGap, m.separatorHeight};
+    return {m.imageColumnWidth + m.textGap + std::max(0, textSize.width) + m.arrowColumnWidth,
+            std::max(m.MinItemHeight(), textSize.height + 2 * m.textPadding)};
 }
 
 FlatMenuPaint PlanFlatMenuItem(const FlatMenuItem& item, const PixelRect& bounds,
-                               const FlatMenuColors& colors) {
+                               const FlatMenuColors& colors, const FlatMenuMetrics& m) {
     FlatMenuPaint paint;
     const PixelRect column{bounds.left, bounds.top,
-                           std::min(bounds.right, bounds.left + kImageColumnWidth), bounds.bottom};
-    const int textLeft = column.right + kTextGap;
+                           std::min(bounds.right, bounds.left + m.imageColumnWidth), bounds.bottom};
+    const int textLeft = column.right + m.textGap;
 
     if (item.selected && !item.separator) {
         // The whole item, image column included, framed like a hot button.
@@ -67,24 +80,24 @@ FlatMenuPaint PlanFlatMenuItem(const FlatMenuItem& item, const PixelRect& bounds
     }
 
     if (item.separator) {
-        const int y = bounds.top + bounds.Height() / 2;
-        paint.fills.push_back({{textLeft, y, bounds.right, y + 1}, colors.separator});
+        const int y = bounds.top + (bounds.Height() - m.separatorLine + 1) / 2;
+        paint.fills.push_back({{textLeft, y, bounds.right, y + m.separatorLine}, colors.separator});
         return paint;
     }
 
     if (item.hasImage) {
-        const int x = column.left + (column.Width() - kImageSize) / 2;
-        const int y = bounds.top + (bounds.Height() - kImageSize) / 2;
-        paint.image = {x, y, x + kImageSize, y + kImageSize};
+        const int x = column.left + (column.Width() - m.imageSize) / 2;
+        const int y = bounds.top + (bounds.Height() - m.imageSize) / 2;
+        paint.image = {x, y, x + m.imageSize, y + m.imageSize};
         paint.imageGrayed = !item.enabled;
     }
     paint.textColor = item.enabled ? colors.text : colors.disabledText;
     paint.bold = item.isDefault;
-    paint.text = {textLeft, bounds.top, std::max(textLeft, bounds.right - kArrowColumnWidth),
+    paint.text = {textLeft, bounds.top, std::max(textLeft, bounds.right - m.arrowColumnWidth),
                   bounds.bottom};
     if (item.hasSubmenu) {
         paint.arrowColumn = {paint.text.right, bounds.top, bounds.right, bounds.bottom};
-        AddArrow(paint, paint.arrowColumn.Inflated(-1, -1), paint.textColor);
+        AddArrow(paint, paint.arrowColumn.Inflated(-1, -1), paint.textColor, m.arrowRows);
     }
     return paint;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "base/display_scale.h"
 #include "base/geometry.h"
 #include "base/mouse_button.h"
 #include "platform/layout.h"
@@ -127,10 +128,12 @@ class CheckBox : public Control {
 };
 
 // A small flat button that shows a glyph over the window's picture. Glyph pixels of
-// kGlyphTransparent are not drawn.
+// kGlyphTransparent are not drawn. The glyph is given as designed (for 96 DPI) and drawn
+// at the scale its window is laid out at (ScaledGlyph).
 class GlyphButton : public Control {
   public:
     virtual void SetGlyph(const Bitmap& glyph) = 0;
+    virtual void SetScale(DisplayScale scale) = 0;
     virtual void SetOnClick(Handler handler) = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
+#include "base/display_scale.h"
 #include "base/geometry.h"
 
 namespace quorvel {
@@ -26,6 +27,9 @@ class PopupMenu {
     virtual void SetOnClick(std::string_view item, std::function<void()> handler) = 0;
     // The pictures the items' image indexes refer to.
     virtual void SetImages(const std::vector<Bitmap>& images) = 0;
+    // The display scale of its owner window: the pictures, the fonts and the items' sizes
+    // follow it (FlatMenuMetrics).
+    virtual void SetScale(DisplayScale scale) = 0;
 
     // Shows the menu at a screen position and returns when it closed; a chosen item's
     // handler has run by then.

@@ -29,6 +29,15 @@ Font PictureFont() {
 
 }  // namespace
 
+std::string SkinTooLargeForScale(Size designSize, DisplayScale scale, const std::string& path) {
+    const Size scaled = scale.Of(designSize);
+    if (scaled.width <= kMaxSkinSide && scaled.height <= kMaxSkinSide) return {};
+    return FormatText("The skin \"%s\" is too large for the display's scale", path) + " (at " +
+           std::to_string(scale.Of(100)) + " % it would be " + std::to_string(scaled.width) +
+           " x " + std::to_string(scaled.height) + " pixels, more than " +
+           std::to_string(kMaxSkinSide) + " x " + std::to_string(kMaxSkinSide) + ")";
+}
+
 Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
                        FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
                        TextRasterizer* text, std::string programFolder)
@@ -57,9 +66,13 @@ Appearance::~Appearance() {
     }
 }
 
-void Appearance::Start() {
+Bitmap Appearance::PlainSkin() const {
     const Size plainSize = windows_[kMain].form->DesignLayout().clientSize;
-    designSkin_ = Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
+    return Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
+}
+
+void Appearance::Start() {
+    designSkin_ = PlainSkin();
     skin_ = ScaledSkin();
     try {
         LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
@@ -113,7 +126,11 @@ void Appearance::LoadSkin(const std::string& path) {
                     " (it must be at least " + std::to_string(least.width) + " x " +
                     std::to_string(least.height) + " pixels)");
     }
+    const std::string tooLarge =
+        SkinTooLargeForScale({picture.Width(), picture.Height()}, scale_, path);
+    if (!tooLarge.empty()) throw Error(tooLarge);
     designSkin_ = std::move(picture);
+    skinPath_ = path;
     skin_ = ScaledSkin();
 }
 
@@ -128,8 +145,15 @@ Bitmap Appearance::ScaledSkin() const {
 void Appearance::SetScale(DisplayScale scale) {
     // The windows are one family that opens over the main window: a move of any of them
     // to another display lays all of them out again.
+    std::string refused;
     if (scale != scale_) {
         scale_ = scale;
+        refused =
+            SkinTooLargeForScale({designSkin_.Width(), designSkin_.Height()}, scale, skinPath_);
+        if (!refused.empty()) {
+            designSkin_ = PlainSkin();
+            skinPath_.clear();
+        }
         for (Window& window : windows_) window.form->SetScale(scale);
         skin_ = ScaledSkin();
         fog_ = {0, 0, skin_.Width(), skin_.Height()};
@@ -149,6 +173,11 @@ void Appearance::SetScale(DisplayScale scale) {
     for (WindowIndex index : {kEditor, kOptions, kAbout}) {
         Window& window = windows_[index];
         if (window.form->Window().Visible()) Redraw(window);
+    }
+    if (!refused.empty()) {
+        // Told once the windows are whole again; the options file keeps naming the skin.
+        fogColour_ = FogColourOf(skin_);
+        ShowErrorReport(dialogs_, refused);
     }
 }
 

@@ -60,7 +60,8 @@ class Appearance {
 
     // The windows were moved to a display of `scale`: every window, control, font and
     // picture is laid out again from the design, the skin resampled and the shapes cut
-    // from it again.
+    // from it again. A skin too large for that scale (SkinTooLargeForScale) is reported and
+    // the plain skin used instead.
     void SetScale(DisplayScale scale);
 
     const Bitmap& Skin() const { return skin_; }
@@ -80,6 +81,8 @@ class Appearance {
     void LoadSkin(const std::string& path);
     // The skin as drawn, resampled to the current scale.
     Bitmap ScaledSkin() const;
+    // The plain skin of the main window's design size.
+    Bitmap PlainSkin() const;
     // The size every window's controls need to lie on the picture.
     Size LeastSkinSize() const;
     void DrawMainPicture();
@@ -98,8 +101,9 @@ class Appearance {
     TextRasterizer* text_;
     std::string programFolder_;
     DisplayScale scale_;
-    Bitmap designSkin_;  // as drawn, for 96 DPI
-    Bitmap skin_;        // at the display's scale
+    std::string skinPath_;  // the file designSkin_ came from; empty for the plain skin
+    Bitmap designSkin_;     // as drawn, for 96 DPI
+    Bitmap skin_;           // at the display's scale
     FogRect fog_;
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;
@@ -109,6 +113,12 @@ class Appearance {
     PageTexts editorTexts_;
     PageTexts optionsTexts_;
 };
+
+// A skin picture becomes larger with the display's scale; beyond the largest skin read
+// (kMaxSkinSide square) it could exhaust the memory of the 32-bit program, so such a skin
+// is refused like a damaged one. Empty when a skin of `designSize` fits at `scale`; else
+// the reason, naming `path`.
+std::string SkinTooLargeForScale(Size designSize, DisplayScale scale, const std::string& path);
 
 // The title the main window shows on its picture, and where.
 inline constexpr std::string_view kProgramTitle = "Quorvel";

@@ -62,9 +62,12 @@ void LayoutForm::CreateControl(const ControlLayout& layout) {
             control = std::move(picture);
             break;
         }
-        case ControlKind::kGlyphButton:
-            control = toolkit_.CreateGlyphButton(form, layout);
+        case ControlKind::kGlyphButton: {
+            auto button = toolkit_.CreateGlyphButton(form, layout);
+            button->SetScale(scale_);
+            control = std::move(button);
             break;
+        }
         case ControlKind::kLabel:
             control = toolkit_.CreateLabel(form, layout);
             break;
@@ -109,7 +112,15 @@ void LayoutForm::SetScale(DisplayScale scale) {
         }
         named.control->SetBounds(bounds);
         named.control->SetFont(named.layout->font);
+        if (auto* button = dynamic_cast<GlyphButton*>(named.control.get()))
+            button->SetScale(scale_);
     }
+    for (PopupMenu* menu : menus_) menu->SetScale(scale_);
+}
+
+void LayoutForm::AddMenu(PopupMenu& menu) {
+    menus_.push_back(&menu);
+    menu.SetScale(scale_);
 }
 
 Control* LayoutForm::FindControl(std::string_view name) const {

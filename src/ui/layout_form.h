@@ -59,8 +59,9 @@ class LayoutForm {
         if (T* control = FindControlAs<T>(name)) return control;
         throw std::logic_error("layout has no control " + std::string(name));
     }
-    // Menus whose items SetCaption reaches.
-    void AddMenu(PopupMenu& menu) { menus_.push_back(&menu); }
+    // Menus whose items SetCaption reaches; they take the window's scale, now and as it
+    // changes.
+    void AddMenu(PopupMenu& menu);
 
     Toolkit& toolkit_;
 

@@ -113,4 +113,12 @@ HICON ProgramImages::IconOf(const Bitmap& picture) {
     return nullptr;
 }
 
+UniqueIcon ProgramImages::ImageListIconAt(const Bitmap& picture, int size) {
+    Load();
+    for (std::size_t index = 0; index < imageList_.size(); ++index)
+        if (imageList_[index].picture == picture)
+            return LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index), size);
+    return {};
+}
+
 }  // namespace quorvel::win32

@@ -29,6 +29,9 @@ class ProgramImages {
 
     // The icon of a picture of the lists above (found by its pixels); null for any other.
     HICON IconOf(const Bitmap& picture);
+    // The icon of a picture of the image list in its own version of `size` pixels (loaded
+    // anew, the caller's to keep); null for any other picture.
+    UniqueIcon ImageListIconAt(const Bitmap& picture, int size);
 
   private:
     void Load();

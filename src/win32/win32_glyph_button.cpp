@@ -1,5 +1,6 @@
 #include "win32/win32_glyph_button.h"
 
+#include "controls/button_glyph.h"
 #include "win32/bitmap_conversion.h"
 #include "win32/win32_form.h"
 
@@ -28,8 +29,15 @@ Win32GlyphButton::Win32GlyphButton(Win32Form& form, const ControlLayout& layout)
     : Win32Control(form, layout, {L"BUTTON", BS_OWNERDRAW}) {}
 
 void Win32GlyphButton::SetGlyph(const Bitmap& glyph) {
-    glyph_ = glyph;
+    design_ = glyph;
+    glyph_ = ScaledGlyph(design_, scale_);
     InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void Win32GlyphButton::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    SetGlyph(design_);
 }
 
 void Win32GlyphButton::OnCommand(WORD code) {

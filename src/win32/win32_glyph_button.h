@@ -10,12 +10,15 @@ class Win32GlyphButton : public Win32Control<GlyphButton> {
   public:
     Win32GlyphButton(Win32Form& form, const ControlLayout& layout);
     void SetGlyph(const Bitmap& glyph) override;
+    void SetScale(DisplayScale scale) override;
     void SetOnClick(Handler handler) override { onClick_ = std::move(handler); }
     void OnCommand(WORD code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
   private:
-    Bitmap glyph_;
+    Bitmap design_;  // as given, for 96 DPI
+    DisplayScale scale_;
+    Bitmap glyph_;  // as drawn at scale_
     Handler onClick_;
 };
 

@@ -5,6 +5,8 @@
 #include "controls/xp_bit_btn.h"
 #include "platform/controls.h"
 #include "win32/bitmap_conversion.h"
+#include "win32/display_dpi.h"
+#include "win32/program_images.h"
 #include "win32/text_conversion.h"
 #include "win32/win32_form.h"
 #include "win32/win32_toolkit.h"
@@ -21,7 +23,9 @@ std::vector<const Win32PopupMenu*>& LiveMenus() {
     return menus;
 }
 
-UniqueFont MenuFont(bool bold) {
+// The system gives its menu font for the screen's DPI; a window on a display of another
+// scale gets it at that scale.
+UniqueFont MenuFont(bool bold, DisplayScale scale) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     LOGFONTW font{};
@@ -30,6 +34,8 @@ UniqueFont MenuFont(bool bold) {
     else
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     if (bold) font.lfWeight = FW_BOLD;
+    const int systemDpi = ScaleOfWindow(nullptr).dpi;
+    font.lfHeight = MulDiv(font.lfHeight, scale.dpi, systemDpi);
     return UniqueFont(CreateFontIndirectW(&font));
 }
 
@@ -48,8 +54,10 @@ Win32PopupMenu::Win32PopupMenu(Win32Form& owner, const MenuLayout& layout)
     : owner_(owner),
       colors_(FlatMenuColors::Of(TXPBitBtn{})),
       background_(CreateSolidBrush(colors_.face)),
-      font_(MenuFont(false)),
-      boldFont_(MenuFont(true)),
+      scale_(ScaleOfWindow(nullptr)),
+      metrics_(FlatMenuMetrics::At(scale_)),
+      font_(MenuFont(false, scale_)),
+      boldFont_(MenuFont(true, scale_)),
       menu_(CreatePopupMenu()) {
     // Submenus first, so their items can be appended wherever the layout lists them.
     std::vector<std::pair<std::string_view, HMENU>> submenus;
@@ -181,17 +189,41 @@ void Win32PopupMenu::SetOnClick(std::string_view name, std::function<void()> han
     if (index >= 0) items_[std::size_t(index)].onClick = std::move(handler);
 }
 
-// The program's own pictures are shown as their alpha icons; others with their transparent
-// colour see-through.
 void Win32PopupMenu::SetImages(const std::vector<Bitmap>& images) {
+    images_ = images;
+    MakePictures();
+}
+
+void Win32PopupMenu::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    metrics_ = FlatMenuMetrics::At(scale);
+    font_ = MenuFont(false, scale);
+    boldFont_ = MenuFont(true, scale);
+    MakePictures();
+    // Setting an item's type again makes the system ask for its size anew.
+    for (const Item& item : items_) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        info.fType = MFT_OWNERDRAW | (item.layout->separator ? MFT_SEPARATOR : 0);
+        SetMenuItemInfoW(item.container, PositionOf(item), TRUE, &info);
+    }
+}
+
+// The program's own pictures are shown as their alpha icons in the version drawn for the
+// menu's picture size; others with their transparent colour see-through.
+void Win32PopupMenu::MakePictures() {
     pictures_.clear();
-    for (const Bitmap& image : images) {
+    const int size = metrics_.imageSize;
+    for (const Bitmap& image : images_) {
         Picture picture;
-        if (HICON own = owner_.Toolkit().ProgramIconOf(image))
-            picture.normal.Reset(CopyIcon(own));
-        else
-            picture.normal = IconFromBitmap(image, kGlyphTransparent);
-        picture.grayed = IconFromBitmap(GrayedPicture(image, kGlyphTransparent), kGlyphTransparent);
+        picture.normal = owner_.Toolkit().ProgramIconAt(image, size);
+        const Bitmap shown = !picture.normal || image.Width() == size
+                                 ? image
+                                 : PictureOfIcon(picture.normal.Get(), kGlyphTransparent);
+        if (!picture.normal) picture.normal = IconFromBitmap(image, kGlyphTransparent);
+        picture.grayed = IconFromBitmap(GrayedPicture(shown, kGlyphTransparent), kGlyphTransparent);
         pictures_.push_back(std::move(picture));
     }
 }
@@ -237,7 +269,7 @@ Size Win32PopupMenu::Measure(const Item& item) const {
         DrawTextW(screen.Get(), caption.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
         text = {r.right - r.left, r.bottom - r.top};
     }
-    return FlatMenuItemSize({.separator = item.layout->separator}, text);
+    return FlatMenuItemSize({.separator = item.layout->separator}, text, metrics_);
 }
 
 void Win32PopupMenu::Draw(const Item& item, const DRAWITEMSTRUCT& draw) const {
@@ -252,7 +284,7 @@ void Win32PopupMenu::Draw(const Item& item, const DRAWITEMSTRUCT& draw) const {
     };
     const RECT& r = draw.rcItem;
     const FlatMenuPaint paint =
-        PlanFlatMenuItem(state, {r.left, r.top, r.right, r.bottom}, colors_);
+        PlanFlatMenuItem(state, {r.left, r.top, r.right, r.bottom}, colors_, metrics_);
 
     HDC dc = draw.hDC;
     {

@@ -34,6 +34,7 @@ class Win32PopupMenu : public PopupMenu {
     void SetImageIndex(std::string_view item, int index) override;
     void SetOnClick(std::string_view item, std::function<void()> handler) override;
     void SetImages(const std::vector<Bitmap>& images) override;
+    void SetScale(DisplayScale scale) override;
     void Popup(Point screenPosition) override;
 
     HMENU Menu() const { return menu_.Get(); }
@@ -62,17 +63,21 @@ class Win32PopupMenu : public PopupMenu {
     UINT PositionOf(const Item& item) const;
     const Picture* PictureOf(const Item& item) const;
     void Append(Item& item);
+    void MakePictures();
     Size Measure(const Item& item) const;
     void Draw(const Item& item, const DRAWITEMSTRUCT& draw) const;
 
     Win32Form& owner_;
     const FlatMenuColors colors_;
     UniqueBrush background_;  // the menu's margins, in the items' face colour
-    UniqueFont font_;         // the system's menu font
-    UniqueFont boldFont_;     // the same, bold, for the default item
+    DisplayScale scale_;
+    FlatMenuMetrics metrics_;
+    UniqueFont font_;      // the system's menu font at scale_
+    UniqueFont boldFont_;  // the same, bold, for the default item
     UniqueMenu menu_;
-    std::vector<Item> items_;  // never grows after construction: the menus hold its addresses
-    std::vector<Picture> pictures_;
+    std::vector<Item> items_;        // never grows after construction: the menus hold its addresses
+    std::vector<Bitmap> images_;     // as given
+    std::vector<Picture> pictures_;  // at metrics_.imageSize
 };
 
 }  // namespace quorvel::win32

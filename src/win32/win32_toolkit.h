@@ -70,6 +70,11 @@ class Win32Toolkit : public Toolkit {
     // The program's own icon of a picture from ProgramImageList or TrayAnimationFrames
     // (soft edges intact); null for any other picture. Owned by the toolkit.
     HICON ProgramIconOf(const Bitmap& picture) { return images_.IconOf(picture); }
+    // The same for a picture of ProgramImageList in its own version of `size` pixels; the
+    // caller owns it.
+    UniqueIcon ProgramIconAt(const Bitmap& picture, int size) {
+        return images_.ImageListIconAt(picture, size);
+    }
 
   private:
     void Dispatch(MSG& message);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "base/display_scale.h"
+#include "controls/flat_menu.h"
+#include "controls/xp_bit_btn.h"
 #include "program_driver.h"
 #include "screen_capture.h"
 #include "win32/test_hooks.h"
@@ -68,6 +70,16 @@ TEST(DisplayScaleChange, TheMainWindowLaysItselfOutAtTheNewScaleAndComesBackPixe
     EXPECT_EQ(ClientSizeOf(main), moved.Of(kForm1Layout.clientSize));
     EXPECT_NE(ListAt(main, moved), nullptr);
     SaveScreenshot("scale_change_" + std::to_string(moved.dpi));
+    // The tray menu's pictures follow: in their version drawn for the new scale.
+    PostMessageW(main, win32::kPopupMenuMessage, 1, MAKELPARAM(placed.right + 8, placed.top));
+    std::vector<HWND> menus;
+    ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
+    const int picture = TallestMenuPicture(menus[0], FlatMenuColors::Of(TXPBitBtn{}).imageColumn);
+    EXPECT_GT(picture, moved.Of(12));
+    EXPECT_LE(picture, moved.Of(16));
+    PostMessageW(menus[0], WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(main, WM_CANCELMODE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMenus(program.ProcessId()).empty(); }));
 
     SendMessageW(main, win32::kDisplayScaleMessage, WPARAM(first.dpi), 0);
     EXPECT_EQ(ClientSizeOf(main), first.Of(kForm1Layout.clientSize));

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "base/window_messages.h"
+#include "controls/flat_menu.h"
+#include "controls/xp_bit_btn.h"
 #include "hot_key_driver.h"
 #include "program_driver.h"
 #include "screen_capture.h"
@@ -185,6 +187,11 @@ class ScaledWindowsTest : public ::testing::TestWithParam<int> {
 
 TEST_P(ScaledWindowsTest, MainWindow) {
     ExpectWholeAndUncut(main_, kForm1Layout);
+    // The help button's question mark (seven rows of the design) is drawn again at the scale.
+    HWND help = Control(main_, kForm1Layout, "SpeedButton");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return InkHeight(help, kBlack) == scale_.Of(7); }))
+        << InkHeight(help, kBlack);
     SaveScreenshot(Shot("main_window"));
 }
 
@@ -254,6 +261,7 @@ TEST_P(ScaledWindowsTest, MessageDialog) {
 }
 
 TEST_P(ScaledWindowsTest, TrayMenu) {
+    SetCursorPos(0, 0);  // no item lit under the pointer
     const RECT r = WindowRect(main_);
     PostMessageW(main_, win32::kPopupMenuMessage, 1, MAKELPARAM(r.right + 8, r.top));
     std::vector<HWND> menus;
@@ -266,6 +274,10 @@ TEST_P(ScaledWindowsTest, TrayMenu) {
     DeleteObject(font);
     const RECT menu = WindowRect(menus[0]);
     EXPECT_GT(menu.right - menu.left, caption.cx);
+    // Its pictures in their version drawn for the scale: 16, 24 or 32 pixels.
+    const int picture = TallestMenuPicture(menus[0], FlatMenuColors::Of(TXPBitBtn{}).imageColumn);
+    EXPECT_GT(picture, scale_.Of(12));
+    EXPECT_LE(picture, scale_.Of(16));
     SaveScreenshot(Shot("tray_menu"));
     PostMessageW(menus[0], WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageW(main_, WM_CANCELMODE, 0, 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <fstream>
@@ -46,6 +47,57 @@ Screenshot CaptureRect(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
+}
+
+namespace {
+
+RECT ScreenRectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+COLORREF PixelOf(const Screenshot& shot, int x, int y) {
+    const std::uint8_t* p =
+        &shot.rgb[(std::size_t(y) * std::size_t(shot.width) + std::size_t(x)) * 3];
+    return RGB(p[0], p[1], p[2]);
+}
+
+}  // namespace
+
+int TallestMenuPicture(HWND menu, COLORREF columnColour) {
+    const Screenshot shot = CaptureRect(ScreenRectOf(menu));
+    // The column: the columns of pixels mostly in its colour (the pictures' margins are).
+    int left = -1, right = -1;
+    for (int x = 0; x < shot.width; ++x) {
+        int count = 0;
+        for (int y = 0; y < shot.height; ++y) count += PixelOf(shot, x, y) == columnColour;
+        if (2 * count < shot.height) continue;
+        if (left < 0) left = x;
+        right = x + 1;
+    }
+    int tallest = 0, run = 0;
+    for (int y = 0; left >= 0 && y < shot.height; ++y) {
+        bool drawn = false;
+        for (int x = left; x < right; ++x) drawn = drawn || PixelOf(shot, x, y) != columnColour;
+        // Rows outside the items (the menu's margins) are not the column's.
+        run = drawn && PixelOf(shot, left, y) == columnColour ? run + 1 : 0;
+        tallest = std::max(tallest, run);
+    }
+    return tallest;
+}
+
+int InkHeight(HWND window, COLORREF ink) {
+    const Screenshot shot = CaptureRect(ScreenRectOf(window));
+    int first = -1, last = -1;
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            if (PixelOf(shot, x, y) != ink) continue;
+            if (first < 0) first = y;
+            last = y;
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
 }
 
 namespace {

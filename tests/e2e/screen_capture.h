@@ -21,6 +21,15 @@ Screenshot CaptureScreen();
 // One rectangle of the screen, in screen coordinates.
 Screenshot CaptureRect(const RECT& area);
 
+// The height of the tallest picture a flat menu window of the program shows: the longest
+// run of rows of its image column (the pixels of `columnColour`, a COLORREF) where
+// something else is drawn.
+int TallestMenuPicture(HWND menu, COLORREF columnColour);
+
+// The height of what a window shows in `ink` (a COLORREF): from its first such row to its
+// last.
+int InkHeight(HWND window, COLORREF ink);
+
 // Writes the picture as a PNG file (stored, uncompressed deflate: no library needed).
 bool WritePng(const std::filesystem::path& path, const Screenshot& picture);
 

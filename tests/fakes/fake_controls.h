@@ -194,10 +194,13 @@ class FakeGlyphButton : public FakeClickable<GlyphButton> {
   public:
     using FakeClickable::FakeClickable;
     void SetGlyph(const Bitmap& glyph) override { glyph_ = glyph; }
+    void SetScale(DisplayScale scale) override { scale_ = scale; }
     const Bitmap& Glyph() const { return glyph_; }
+    DisplayScale Scale() const { return scale_; }
 
   private:
     Bitmap glyph_;
+    DisplayScale scale_;
 };
 
 class FakeCheckBox : public FakeClickable<CheckBox> {

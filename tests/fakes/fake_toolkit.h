@@ -127,6 +127,7 @@ class FakePopupMenu : public PopupMenu {
     void SetImageIndex(std::string_view item, int index) override;
     void SetOnClick(std::string_view item, std::function<void()> handler) override;
     void SetImages(const std::vector<Bitmap>& images) override { images_ = images; }
+    void SetScale(DisplayScale scale) override { scale_ = scale; }
     void Popup(Point screenPosition) override;
 
     // The user picks an item (while the menu is up, or from a script); false when the item
@@ -138,6 +139,7 @@ class FakePopupMenu : public PopupMenu {
     const MenuLayout& Layout() const { return layout_; }
     FakeForm& Owner() const { return owner_; }
     const std::vector<Bitmap>& Images() const { return images_; }
+    DisplayScale Scale() const { return scale_; }
     std::vector<Point> popups;  // where the menu was shown
 
   private:
@@ -157,6 +159,7 @@ class FakePopupMenu : public PopupMenu {
     const MenuLayout& layout_;
     std::vector<Item> items_;
     std::vector<Bitmap> images_;
+    DisplayScale scale_;
     std::deque<std::function<void()>> popupScripts_;
 };
 

@@ -212,8 +212,12 @@ TEST_F(AppearanceTest, AMoveToAnotherScaleLaysEveryWindowOutAgainAndBackExactly)
                 FakeControlBase* control = FakeOf(*form).Find(design.name);
                 EXPECT_EQ(control->AsControl().Bounds(), scale.Of(design.bounds)) << design.name;
                 EXPECT_EQ(control->Font().height, scale.FontHeight(design.font.height));
+                if (auto* glyph = dynamic_cast<FakeGlyphButton*>(control))
+                    EXPECT_EQ(glyph->Scale(), scale) << design.name;
             }
         }
+        for (const char* menu : {"Menu1", "Menu2"})
+            EXPECT_EQ(toolkit_.GetMenu(menu).Scale(), scale);
     };
 
     // The about box, open over the main window, is the one dragged.
@@ -233,6 +237,35 @@ TEST_F(AppearanceTest, AMoveToAnotherScaleLaysEveryWindowOutAgainAndBackExactly)
     expectLaidOutAt({96});
     EXPECT_EQ(Picture(program_.Form1()), mainBefore);
     EXPECT_EQ(FakeOf(program_.Form1()).Region(), shapeBefore);
+}
+
+// A skin that fits at 100 % but would be larger than the largest skin read at 200 %: the
+// move there uses the plain skin and says why, and so does a start at 200 %; nothing of
+// the oversized picture is ever made.
+TEST_F(AppearanceTest, ASkinTooLargeForTheScaleIsRefusedLikeADamagedOne) {
+    files_.AddFile("C:\\Quorvel\\Wide.jpg", EncodeJpeg(2049, 200, 30, 60, 160));
+    WriteOptions("Wide.jpg");
+    appearance_.Start();
+    ASSERT_THAT(toolkit_.dialogs.shown, IsEmpty());
+    EXPECT_EQ(appearance_.Skin().Width(), 2049);
+
+    FakeOf(program_.Form1()).ChangeScale({192});
+    ASSERT_THAT(toolkit_.dialogs.shown, SizeIs(1));
+    EXPECT_EQ(toolkit_.dialogs.shown[0].type, DialogType::kError);
+    EXPECT_THAT(toolkit_.dialogs.shown[0].text, ::testing::HasSubstr("4098 x 400"));
+    EXPECT_EQ(program_.Form1().Window().ClientSize(), (Size{404, 366}));
+    EXPECT_EQ(appearance_.Skin().Pixel(200, 200), kPlainPictureColor);
+    EXPECT_EQ(options_.Read(option::kFileSkin), "Wide.jpg");
+
+    FakeToolkit toolkit;
+    toolkit.scale = {192};
+    FakeServices services;
+    Program program(toolkit, services.services);
+    Appearance atStart(program.Form1(), program.Form2(), program.Form3(), program.Form4(), files_,
+                       options_, toolkit.dialogs, &text_, kFolder);
+    atStart.Start();
+    ASSERT_THAT(toolkit.dialogs.shown, SizeIs(1));
+    EXPECT_EQ(program.Form1().Window().ClientSize(), (Size{404, 366}));
 }
 
 }  // namespace

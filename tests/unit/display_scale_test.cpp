@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "base/bitmap_resample.h"
+#include "controls/button_glyph.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_toolkit.h"
 
@@ -55,6 +56,31 @@ TEST(Resampled, ShrinkingAveragesWhatEachPixelCoversSoAFinePatternTurnsEven) {
     const Bitmap shrunk = Resampled(checks, 3, 3);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x) EXPECT_EQ(shrunk.Pixel(x, y), Rgb(128, 128, 128));
+}
+
+TEST(ScaledGlyph, EachPixelBecomesItsScaledCellInItsOwnColourAndTheDesignStaysAtNinetySix) {
+    constexpr Color kKey = Rgb(255, 0, 255);
+    Bitmap glyph(3, 2, kKey);
+    glyph.SetPixel(0, 0, kBlack);
+    glyph.SetPixel(1, 1, kBlack);
+    glyph.SetPixel(2, 1, kWhite);
+    EXPECT_EQ(ScaledGlyph(glyph, {}), glyph);
+
+    // At 150 % the cells' edges fall on 0, 2, 3, 5: cells of two and one pixels, no blend.
+    const Bitmap scaled = ScaledGlyph(glyph, {144});
+    ASSERT_EQ(scaled.Width(), 5);
+    ASSERT_EQ(scaled.Height(), 3);
+    const char* expected[] = {"XX...", "XX...", "..XWW"};
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const char c = expected[y][x];
+            EXPECT_EQ(scaled.Pixel(x, y), c == 'X'   ? kBlack
+                                          : c == 'W' ? kWhite
+                                                     : kKey)
+                << x << "," << y;
+        }
+    }
+    EXPECT_EQ(ScaledGlyph(glyph, {192}).Width(), 6);
 }
 
 TEST(ScaledWindows, EveryWindowAndControlIsBuiltAtTheDisplaysScaleFromItsDesign) {

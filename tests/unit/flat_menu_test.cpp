@@ -124,6 +124,31 @@ TEST(FlatMenu, ASubmenuItemDrawsARightPointingArrowInItsOwnColumn) {
     EXPECT_EQ(disabled.fills.back().color, kColors.disabledText) << "a disabled arrow is grey";
 }
 
+TEST(FlatMenu, AtEachScaleThePictureTakesItsReadyDrawnSizeAndTheItemGrowsByTheOneRule) {
+    EXPECT_EQ(FlatMenuMetrics::At({96}), FlatMenuMetrics{}) << "the design, exactly";
+    // The smallest ready-drawn size not smaller than 16 pixels scaled; the largest beyond.
+    for (const auto& [dpi, size] : {std::pair{120, 20}, {144, 24}, {168, 32}, {192, 32}, {288, 32}})
+        EXPECT_EQ(FlatMenuMetrics::At({dpi}).imageSize, size) << dpi;
+
+    const FlatMenuMetrics at200 = FlatMenuMetrics::At({192});
+    EXPECT_EQ(FlatMenuItemSize({}, {60, 26}, at200), (Size{48 + 12 + 60 + 32, 44}));
+    const PixelRect item{0, 0, 240, 44};
+    const FlatMenuPaint paint =
+        PlanFlatMenuItem({.hasImage = true, .hasSubmenu = true}, item, kColors, at200);
+    EXPECT_EQ(paint.image, (PixelRect{8, 6, 40, 38})) << "32 pixels, centred in the column";
+    EXPECT_EQ(paint.text.left, 48 + 12);
+    // The arrow keeps its shape at twice the size: one more row keeps a single tip.
+    std::vector<int> widths;
+    for (const FlatMenuPaint::Fill& fill : paint.fills)
+        if (fill.color == kColors.text) widths.push_back(fill.rect.Width());
+    EXPECT_EQ(widths, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1}));
+
+    // A separator's line is as thick as the scale makes one pixel.
+    const FlatMenuPaint separator =
+        PlanFlatMenuItem({.separator = true}, {0, 0, 240, 14}, kColors, at200);
+    EXPECT_EQ(separator.fills.back().rect, (PixelRect{60, 6, 240, 8}));
+}
+
 TEST(FlatMenu, AGrayedPictureKeepsItsShapeAndShadingInLightGrey) {
     constexpr Color kKey = Rgb(255, 0, 255);
     Bitmap picture(3, 1, kKey);
