@@ -29,13 +29,13 @@ Font PictureFont() {
 
 }  // namespace
 
-Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
-                       FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
-                       TextRasterizer* text, std::string programFolder)
-    : windows_{{{&main, main.FindControlAs<Picture>("Image1"), {}},
-                {&editor, editor.FindControlAs<Picture>("Image1"), {}},
-                {&options, options.FindControlAs<Picture>("Image1"), {}},
-                {&about, about.FindControlAs<Picture>("Image1"), {}}}},
+Appearance::Appearance(LayoutForm& main, const FormLayout& editor, const FormLayout& options,
+                       const FormLayout& about, FileSystem& files, const Options& optionsFile,
+                       MessageDialogs& dialogs, TextRasterizer* text, std::string programFolder)
+    : windows_{{{&main.DesignLayout(), &main, main.FindControlAs<Picture>("Image1"), {}},
+                {&editor, nullptr, nullptr, {}},
+                {&options, nullptr, nullptr, {}},
+                {&about, nullptr, nullptr, {}}}},
       files_(files),
       optionsFile_(optionsFile),
       dialogs_(dialogs),
@@ -46,6 +46,7 @@ Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options
 Appearance::~Appearance() {
     // The windows outlive this object: they must not call back into it.
     for (Window& window : windows_) {
+        if (!window.form) continue;
         window.form->Window().SetOnActivateApp({});
         window.form->SetBeforeShowModal({});
         window.form->Window().SetOnScaleChanged({});
@@ -59,8 +60,7 @@ Appearance::~Appearance() {
 
 void Appearance::Start() {
     const Size plainSize = windows_[kMain].form->DesignLayout().clientSize;
-    designSkin_ = Bitmap(plainSize.width, plainSize.height, kPlainPictureColor);
-    skin_ = ScaledSkin();
+    TakeSkin(Bitmap(plainSize.width, plainSize.height, kPlainPictureColor));
     try {
         LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
     } catch (const std::exception& error) {
@@ -79,21 +79,34 @@ void Appearance::Start() {
     DrawMainPicture();
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
 
-    for (Window& window : windows_) {
-        if (!window.image) continue;
-        window.drag.Attach(*window.image, window.form->Window());
-        window.form->Window().SetOnActivateApp(
-            [this, &window](bool active) { ActivateApp(window, active); });
-        window.form->Window().SetOnScaleChanged([this](DisplayScale scale) { SetScale(scale); });
-        if (&window != &windows_[kMain])
-            window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
-    }
+    started_ = true;
+    for (Window& window : windows_) Connect(window);
+}
+
+void Appearance::Connect(Window& window) {
+    if (!window.form || !window.image) return;
+    window.drag.Attach(*window.image, window.form->Window());
+    window.form->Window().SetOnActivateApp(
+        [this, &window](bool active) { ActivateApp(window, active); });
+    window.form->Window().SetOnScaleChanged([this](DisplayScale scale) { SetScale(scale); });
+    if (&window != &windows_[kMain])
+        window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
+}
+
+void Appearance::AddWindow(WindowIndex which, LayoutForm& form) {
+    Window& window = windows_[which];
+    window.form = &form;
+    window.image = form.FindControlAs<Picture>("Image1");
+    form.SetScale(scale_);
+    if (!started_) return;  // Start connects it with the others
+    form.Window().SetClientSize({skin_.Width(), skin_.Height()});
+    Connect(window);
 }
 
 Size Appearance::LeastSkinSize() const {
     Size least{};
     for (const Window& window : windows_) {
-        for (const ControlLayout& control : window.form->DesignLayout().controls) {
+        for (const ControlLayout& control : window.design->controls) {
             if (control.kind == ControlKind::kPicture && control.autoSize) continue;
             least.width = std::max(least.width, control.bounds.left + control.bounds.width);
             least.height = std::max(least.height, control.bounds.top + control.bounds.height);
@@ -113,8 +126,18 @@ void Appearance::LoadSkin(const std::string& path) {
                     " (it must be at least " + std::to_string(least.width) + " x " +
                     std::to_string(least.height) + " pixels)");
     }
-    designSkin_ = std::move(picture);
-    skin_ = ScaledSkin();
+    TakeSkin(std::move(picture));
+}
+
+void Appearance::TakeSkin(Bitmap design) {
+    // At the design's scale the skin is the picture as drawn: it is not kept twice.
+    if (scale_.dpi == DisplayScale::kDesignDpi) {
+        skin_ = std::move(design);
+        designSkin_ = Bitmap();
+    } else {
+        designSkin_ = std::move(design);
+        skin_ = ScaledSkin();
+    }
 }
 
 Bitmap Appearance::ScaledSkin() const {
@@ -122,19 +145,23 @@ Bitmap Appearance::ScaledSkin() const {
     // the shape cut from it and the buttons tinted from it follow the scaled controls.
     // Always from the picture as drawn, so a window that comes back to its first display
     // looks exactly as it did.
-    return Resampled(designSkin_, scale_.Of(designSkin_.Width()), scale_.Of(designSkin_.Height()));
+    const Bitmap& design = DesignSkin();
+    return Resampled(design, scale_.Of(design.Width()), scale_.Of(design.Height()));
 }
 
 void Appearance::SetScale(DisplayScale scale) {
     // The windows are one family that opens over the main window: a move of any of them
     // to another display lays all of them out again.
     if (scale != scale_) {
+        Bitmap design = std::move(designSkin_.Empty() ? skin_ : designSkin_);
         scale_ = scale;
-        for (Window& window : windows_) window.form->SetScale(scale);
-        skin_ = ScaledSkin();
+        TakeSkin(std::move(design));
+        for (Window& window : windows_)
+            if (window.form) window.form->SetScale(scale);
         fog_ = {0, 0, skin_.Width(), skin_.Height()};
         const std::vector<RowRun> shape = RegionFromSkin(skin_);
         for (Window& window : windows_) {
+            if (!window.form) continue;
             Form& form = window.form->Window();
             // A hidden dialog takes its shape and picture as it opens.
             if (&window == &windows_[kMain] || form.Visible()) form.SetRegion(shape);
@@ -142,13 +169,13 @@ void Appearance::SetScale(DisplayScale scale) {
     }
     // Even on the same scale: the system's suggested size need not be the skin's.
     for (Window& window : windows_)
-        window.form->Window().SetClientSize({skin_.Width(), skin_.Height()});
+        if (window.form) window.form->Window().SetClientSize({skin_.Width(), skin_.Height()});
     DrawMainPicture();
     // A dialog open over it keeps the main window fogged, as does an inactive program.
     if ((mainPictureHeld_ && mainPictureHeld_()) || !appActive_) FogMainPicture();
     for (WindowIndex index : {kEditor, kOptions, kAbout}) {
         Window& window = windows_[index];
-        if (window.form->Window().Visible()) Redraw(window);
+        if (window.form && window.form->Window().Visible()) Redraw(window);
     }
 }
 
@@ -244,7 +271,8 @@ void Appearance::ChangeSkin(const std::string& name) {
     const Size size{skin_.Width(), skin_.Height()};
     options.form->Window().SetClientSize(size);
     for (WindowIndex index : {kMain, kEditor, kAbout})
-        windows_[index].form->Window().SetClientSize(options.form->Window().ClientSize());
+        if (LayoutForm* form = windows_[index].form)
+            form->Window().SetClientSize(options.form->Window().ClientSize());
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
     // The main window lies behind the still-open options dialog: it is shown fogged.

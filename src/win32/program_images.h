@@ -18,8 +18,9 @@ struct ProgramImage {
 };
 
 // The image list (IMAGELIST strip, icons IMAGE_0, IMAGE_1, ...) and the tray animation
-// (icons TRAY_ANIM_00, TRAY_ANIM_01, ...) from a module's resources, loaded on first use.
-// A module without them has empty lists.
+// (icons TRAY_ANIM_00, TRAY_ANIM_01, ...) from a module's resources, each loaded on its
+// first use (the animation runs only while a disc is watched). A module without them has
+// empty lists.
 class ProgramImages {
   public:
     explicit ProgramImages(HINSTANCE module) : module_(module) {}
@@ -28,13 +29,13 @@ class ProgramImages {
     const std::vector<ProgramImage>& AnimationFrames();
 
     // The icon of a picture of the lists above (found by its pixels); null for any other.
-    HICON IconOf(const Bitmap& picture);
+    // A list not yet loaded gave out no pictures, so it is not loaded for this.
+    HICON IconOf(const Bitmap& picture) const;
 
   private:
-    void Load();
-
     HINSTANCE module_;
-    bool loaded_ = false;
+    bool listLoaded_ = false;
+    bool framesLoaded_ = false;
     std::vector<ProgramImage> imageList_;
     std::vector<ProgramImage> frames_;
 };

@@ -184,8 +184,15 @@ void Win32PopupMenu::SetOnClick(std::string_view name, std::function<void()> han
 // The program's own pictures are shown as their alpha icons; others with their transparent
 // colour see-through.
 void Win32PopupMenu::SetImages(const std::vector<Bitmap>& images) {
+    images_ = images;
     pictures_.clear();
-    for (const Bitmap& image : images) {
+}
+
+// The icons are made as the menu first opens, not as the program starts.
+void Win32PopupMenu::MakePictures() {
+    if (pictures_.size() == images_.size()) return;
+    pictures_.clear();
+    for (const Bitmap& image : images_) {
         Picture picture;
         if (HICON own = owner_.Toolkit().ProgramIconOf(image))
             picture.normal.Reset(CopyIcon(own));
@@ -286,6 +293,7 @@ void Win32PopupMenu::Popup(Point at) {
     HWND owner = owner_.Hwnd();
     // Without the owner in front, the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
+    MakePictures();
     const UINT chosen =
         UINT(TrackPopupMenu(menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                             0, owner, nullptr));

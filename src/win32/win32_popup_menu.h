@@ -60,6 +60,7 @@ class Win32PopupMenu : public PopupMenu {
     int Find(std::string_view name) const;
     const Item* ItemOf(ULONG_PTR itemData) const;
     UINT PositionOf(const Item& item) const;
+    void MakePictures();
     const Picture* PictureOf(const Item& item) const;
     void Append(Item& item);
     Size Measure(const Item& item) const;
@@ -72,7 +73,8 @@ class Win32PopupMenu : public PopupMenu {
     UniqueFont boldFont_;     // the same, bold, for the default item
     UniqueMenu menu_;
     std::vector<Item> items_;  // never grows after construction: the menus hold its addresses
-    std::vector<Picture> pictures_;
+    std::vector<Bitmap> images_;
+    std::vector<Picture> pictures_;  // of images_, made as the menu first opens
 };
 
 }  // namespace quorvel::win32
