@@ -156,8 +156,10 @@ void Appearance::SetScale(DisplayScale scale) {
         Bitmap design = std::move(designSkin_.Empty() ? skin_ : designSkin_);
         scale_ = scale;
         TakeSkin(std::move(design));
-        for (Window& window : windows_)
+        for (Window& window : windows_) {
+            window.current = false;
             if (window.form) window.form->SetScale(scale);
+        }
         fog_ = {0, 0, skin_.Width(), skin_.Height()};
         const std::vector<RowRun> shape = RegionFromSkin(skin_);
         for (Window& window : windows_) {
@@ -195,6 +197,7 @@ void Appearance::DrawMainPicture() {
     PictureText(canvas, scale_, PictureFont())
         .Draw(kProgramTitleAt.x, kProgramTitleAt.y, kProgramTitle);
     main.image->SetImage(picture);
+    main.current = true;
 }
 
 void Appearance::ShowAboutPage() {
@@ -209,6 +212,7 @@ void Appearance::ShowAboutPage() {
     texts.Draw(texts.CentredX(kAboutHomePage, width) - 3, 93, kAboutHomePage);
     texts.Draw(texts.CentredX(kAboutContact, width), 117, kAboutContact);
     about.image->SetImage(picture);
+    about.current = true;
 }
 
 void Appearance::ShowPage(Window& window, const PageTexts& texts) {
@@ -219,6 +223,7 @@ void Appearance::ShowPage(Window& window, const PageTexts& texts) {
         texts(pictureText, window.form->Window().ClientSize().width);
     }
     window.image->SetImage(picture);
+    window.current = true;
 }
 
 void Appearance::ShowOptionsPicture() {
@@ -247,6 +252,7 @@ void Appearance::FogPicture(Window& window) {
     Bitmap picture = window.image->Image();
     DrawFog(fog_, picture, fogColour_, fogSwitchedOff_);
     window.image->SetImage(picture);
+    window.current = false;
 }
 
 void Appearance::ActivateApp(Window& window, bool active) {
@@ -255,12 +261,14 @@ void Appearance::ActivateApp(Window& window, bool active) {
         if (!fogSwitchedOff_) FogPicture(window);
         return;
     }
-    Redraw(window);
+    // The first activation at start found the pictures just drawn.
+    if (!window.current) Redraw(window);
 }
 
 void Appearance::ChangeSkin(const std::string& name) {
     const std::string file = name + ".jpg";
     LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
+    for (Window& window : windows_) window.current = false;
     optionsFile_.Write(option::kFileSkin, file);
     const std::vector<RowRun> shape = RegionFromSkin(skin_);
     windows_[kMain].form->Window().SetRegion(shape);

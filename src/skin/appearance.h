@@ -82,6 +82,9 @@ class Appearance {
         LayoutForm* form;  // null until made
         Picture* image;
         WindowDrag drag;
+        // The picture is the window's own as last drawn, neither fogged nor left behind by
+        // a change of skin or scale: the program's activation need not draw it again.
+        bool current = false;
     };
 
     // Decodes the skin into the skin bitmap, which keeps its content when this fails.

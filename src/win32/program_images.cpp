@@ -82,8 +82,7 @@ const std::vector<ProgramImage>& ProgramImages::ImageList() {
             for (int y = 0; y < kCell; ++y)
                 for (int x = 0; x < kCell; ++x)
                     cell.SetPixel(x, y, strip->Pixel(index * kCell + x, y));
-            imageList_.push_back(
-                {std::move(cell), LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index))});
+            imageList_.push_back({std::move(cell), UniqueIcon()});  // its icon: IconOf
         }
     }
     return imageList_;
@@ -101,10 +100,15 @@ const std::vector<ProgramImage>& ProgramImages::AnimationFrames() {
     return frames_;
 }
 
-HICON ProgramImages::IconOf(const Bitmap& picture) const {
-    for (const auto* list : {&imageList_, &frames_})
-        for (const ProgramImage& image : *list)
-            if (image.picture == picture) return image.icon.Get();
+HICON ProgramImages::IconOf(const Bitmap& picture) {
+    for (std::size_t index = 0; index < imageList_.size(); ++index) {
+        ProgramImage& image = imageList_[index];
+        if (image.picture != picture) continue;
+        if (!image.icon) image.icon = LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index));
+        return image.icon.Get();
+    }
+    for (const ProgramImage& image : frames_)
+        if (image.picture == picture) return image.icon.Get();
     return nullptr;
 }
 

@@ -14,7 +14,7 @@ namespace quorvel::win32 {
 // in the picture's place, so the picture's keyed edges never reach the screen.
 struct ProgramImage {
     Bitmap picture;
-    UniqueIcon icon;
+    UniqueIcon icon;  // of the image list: null until IconOf first asks for it
 };
 
 // The image list (IMAGELIST strip, icons IMAGE_0, IMAGE_1, ...) and the tray animation
@@ -29,8 +29,9 @@ class ProgramImages {
     const std::vector<ProgramImage>& AnimationFrames();
 
     // The icon of a picture of the lists above (found by its pixels); null for any other.
-    // A list not yet loaded gave out no pictures, so it is not loaded for this.
-    HICON IconOf(const Bitmap& picture) const;
+    // A list not yet loaded gave out no pictures, so it is not loaded for this. The image
+    // list's icons are loaded here, each as it is first asked for.
+    HICON IconOf(const Bitmap& picture);
 
   private:
     HINSTANCE module_;

@@ -115,6 +115,10 @@ TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
     WriteOptions("Blue.jpg");
     appearance_.Start();
     const Bitmap before = Picture(program_.Form1());
+    // The program's first activation finds the picture just drawn: it is not drawn again.
+    const std::size_t drawn = text_.drawnTexts.size();
+    FakeOf(program_.Form1()).ActivateApp(true);
+    EXPECT_EQ(text_.drawnTexts.size(), drawn);
     FakeOf(program_.Form1()).ActivateApp(false);
     FakeOf(program_.Form4()).ActivateApp(false);
 
@@ -127,6 +131,9 @@ TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
 
     FakeOf(program_.Form1()).ActivateApp(true);
     EXPECT_EQ(Picture(program_.Form1()).Pixels(), before.Pixels());
+    const std::size_t beforeAbout = text_.drawnTexts.size();
+    FakeOf(program_.Form4()).ActivateApp(true);
+    EXPECT_GT(text_.drawnTexts.size(), beforeAbout) << "each fogged window is drawn again";
 }
 
 TEST_F(AppearanceTest, WithTheFogSwitchedOffDeactivationChangesNothing) {
