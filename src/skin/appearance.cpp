@@ -75,6 +75,7 @@ void Appearance::Start() {
     Form& main = windows_[kMain].form->Window();
     main.SetClientSize({skin_.Width(), skin_.Height()});
     main.SetRegion(RegionFromSkin(skin_));
+    windows_[kMain].shaped = true;
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
     DrawMainPicture();
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
@@ -166,7 +167,8 @@ void Appearance::SetScale(DisplayScale scale) {
             if (!window.form) continue;
             Form& form = window.form->Window();
             // A hidden dialog takes its shape and picture as it opens.
-            if (&window == &windows_[kMain] || form.Visible()) form.SetRegion(shape);
+            window.shaped = &window == &windows_[kMain] || form.Visible();
+            if (window.shaped) form.SetRegion(shape);
         }
     }
     // Even on the same scale: the system's suggested size need not be the skin's.
@@ -244,7 +246,8 @@ void Appearance::BeforeShow(Window& window) {
     // Every dialog is cut from the skin itself. (The main window's picture carries its
     // title, whose dark letters match the key colour: cut from it, the options dialog had
     // see-through holes where the title lies.)
-    window.form->Window().SetRegion(RegionFromSkin(skin_));
+    if (!window.shaped) window.form->Window().SetRegion(RegionFromSkin(skin_));
+    window.shaped = true;
     Redraw(window);
 }
 
@@ -268,13 +271,15 @@ void Appearance::ActivateApp(Window& window, bool active) {
 void Appearance::ChangeSkin(const std::string& name) {
     const std::string file = name + ".jpg";
     LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
-    for (Window& window : windows_) window.current = false;
+    for (Window& window : windows_) window.current = window.shaped = false;
     optionsFile_.Write(option::kFileSkin, file);
     const std::vector<RowRun> shape = RegionFromSkin(skin_);
     windows_[kMain].form->Window().SetRegion(shape);
+    windows_[kMain].shaped = true;
     Window& options = windows_[kOptions];
     options.image->SetImage(skin_);
     options.form->Window().SetRegion(shape);
+    options.shaped = true;
     DrawMainPicture();
     const Size size{skin_.Width(), skin_.Height()};
     options.form->Window().SetClientSize(size);

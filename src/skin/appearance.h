@@ -85,6 +85,8 @@ class Appearance {
         // The picture is the window's own as last drawn, neither fogged nor left behind by
         // a change of skin or scale: the program's activation need not draw it again.
         bool current = false;
+        // The window has the shape of the current skin at the current scale.
+        bool shaped = false;
     };
 
     // Decodes the skin into the skin bitmap, which keeps its content when this fails.
