@@ -28,8 +28,10 @@ struct Program::Heart {
           profile(services.files),
           options(profile, programFolder),
           language(profile, services.files, services.keyboard, programFolder),
-          environment(services.programFile, profile, options, language, program.form1_.Window(),
-                      program.form2_.Window(), program.form3_.Window()),
+          environment(
+              services.programFile, profile, options, language, program.form1_.Window(),
+              [&program]() -> Form& { return program.Form2().Window(); },
+              [&program]() -> Form& { return program.Form3().Window(); }),
           host(services.modules, services.files, environment),
           hotKeys(services.createHotKeys(program.form1_.Window().Handle())),
           discWatch(options, services.drives, *program.form1_.Test, *program.form1_.Tray,
@@ -37,7 +39,8 @@ struct Program::Heart {
           store(
               profile, services.files, services.keyNames, host, program.toolkit_.Dialogs(),
               [&program](LanguageText id) { return program.Text(id); },
-              environment.CombinationListFile(), *program.form1_.List, program.form2_.Fields()),
+              environment.CombinationListFile(), *program.form1_.List,
+              [&program] { return program.Form2().Fields(); }),
           dispatcher(store, options, services.keyNames, *hotKeys, services.focus,
                      program.toolkit_.Dialogs(), host,
                      [&program](LanguageText id) { return program.Text(id); },
@@ -46,7 +49,7 @@ struct Program::Heart {
                      {.activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); },
                       .startDiscWatch = [this] { discWatch.SetDiscWatch(true); },
                       .stopDiscWatch = [this] { discWatch.SetDiscWatch(false); }}),
-          appearance(program.form1_, program.form2_, program.form3_, program.form4_, services.files,
+          appearance(program.form1_, kForm2Layout, kForm3Layout, kForm4Layout, services.files,
                      options, program.toolkit_.Dialogs(), services.text, programFolder),
           tray(options, program.toolkit_.Dialogs(),
                {.leaveBackgroundMode = [this] { dispatcher.OffFonMode(); },
@@ -60,39 +63,12 @@ struct Program::Heart {
               {.processPendingMessages = [&program] { program.toolkit_.ProcessMessages(); },
                .enterBackgroundMode = [this] { dispatcher.OnFonMode(); }}) {
         environment.SetSkinSource([this]() -> const Bitmap& { return appearance.Skin(); });
-        TForm2& editor = program.form2_;
-        editor.AttachParts(
-            {.store = store,
-             .host = host,
-             .keyNames = services.keyNames,
-             .hotKeys = *hotKeys,
-             .dialogs = program.toolkit_.Dialogs(),
-             .text = [&program](LanguageText id) { return program.Text(id); },
-             .activateKeyboardLayout = [this] { language.ActivateKeyboardLayout(); }});
+        // Only drawn on a window that has been made.
         appearance.SetEditorTexts(
-            [&editor](PictureText& texts, int width) { editor.DrawTexts(texts, width); });
-        TForm3& optionsDialog = program.form3_;
-        appearance.SetOptionsTexts([&optionsDialog](PictureText& texts, int width) {
-            optionsDialog.DrawPageTexts(texts, width);
+            [&program](PictureText& texts, int width) { program.form2_->DrawTexts(texts, width); });
+        appearance.SetOptionsTexts([&program](PictureText& texts, int width) {
+            program.form3_->DrawPageTexts(texts, width);
         });
-        optionsDialog.AttachParts({.options = options,
-                                   .autorun = services.autorun,
-                                   .programFile = services.programFile,
-                                   .takePluginFolder = [this] { environment.TakePluginFolder(); },
-                                   .drives = services.drives,
-                                   .discWatch = discWatch,
-                                   .language = language,
-                                   .captions = program.captions_,
-                                   .appearance = appearance,
-                                   .files = services.files,
-                                   .programFolder = programFolder,
-                                   .text = [&program](LanguageText id) { return program.Text(id); },
-                                   .mainWindow = program.form1_.Window(),
-                                   .enableTrayMenu =
-                                       [&program](bool enabled) {
-                                           program.form1_.Menu1->SetEnabled("N1", enabled);
-                                           program.form1_.Menu1->SetEnabled("N2", enabled);
-                                       }});
     }
 
     Services& services;
@@ -114,14 +90,11 @@ struct Program::Heart {
 };
 
 Program::Program(Toolkit& toolkit, Services& services)
-    : toolkit_(toolkit),
-      form1_(toolkit),
-      form2_(toolkit),
-      form3_(toolkit),
-      form4_(toolkit),
-      captions_(form1_, form2_, form3_, form4_) {
+    : toolkit_(toolkit), form1_(toolkit), captions_(form1_) {
     toolkit_.SetApplicationTitle(kStartingTitle);
-    form1_.AttachDialogs(form2_, form3_, form4_);
+    form1_.AttachDialogs({.editor = [this]() -> TForm2& { return Form2(); },
+                          .options = [this]() -> TForm3& { return Form3(); },
+                          .about = [this]() -> TForm4& { return Form4(); }});
     toolkit_.SetOnIdle([this] { form1_.Actions().Update(); });
     heart_ = std::make_unique<Heart>(*this, services);
     form1_.AttachParts({.store = heart_->store,
@@ -144,6 +117,64 @@ Program::~Program() {
     Form& main = form1_.Window();
     main.SetOnActivate({});
     main.SetOnClose({});
+}
+
+TForm2& Program::Form2() {
+    if (form2_) return *form2_;
+    form2_ = std::make_unique<TForm2>(toolkit_);
+    TForm2& editor = *form2_;
+    form1_.FogWhenShown(editor);
+    captions_.Attach(CaptionOwner::kForm2, editor);
+    Heart& heart = *heart_;
+    heart.appearance.AddWindow(Appearance::kEditor, editor);
+    editor.AttachParts(
+        {.store = heart.store,
+         .host = heart.host,
+         .keyNames = heart.services.keyNames,
+         .hotKeys = *heart.hotKeys,
+         .dialogs = toolkit_.Dialogs(),
+         .text = [this](LanguageText id) { return Text(id); },
+         .activateKeyboardLayout = [&heart] { heart.language.ActivateKeyboardLayout(); }});
+    return editor;
+}
+
+TForm3& Program::Form3() {
+    if (form3_) return *form3_;
+    form3_ = std::make_unique<TForm3>(toolkit_);
+    TForm3& dialog = *form3_;
+    captions_.Attach(CaptionOwner::kForm3, dialog);
+    Heart& heart = *heart_;
+    heart.appearance.AddWindow(Appearance::kOptions, dialog);
+    dialog.AttachParts({.options = heart.options,
+                        .autorun = heart.services.autorun,
+                        .programFile = heart.services.programFile,
+                        .takePluginFolder = [&heart] { heart.environment.TakePluginFolder(); },
+                        .drives = heart.services.drives,
+                        .discWatch = heart.discWatch,
+                        .language = heart.language,
+                        .captions = captions_,
+                        .appearance = heart.appearance,
+                        .files = heart.services.files,
+                        .programFolder = heart.programFolder,
+                        .text = [this](LanguageText id) { return Text(id); },
+                        .mainWindow = form1_.Window(),
+                        .enableTrayMenu =
+                            [this](bool enabled) {
+                                form1_.Menu1->SetEnabled("N1", enabled);
+                                form1_.Menu1->SetEnabled("N2", enabled);
+                            }});
+    return dialog;
+}
+
+TForm4& Program::Form4() {
+    if (form4_) return *form4_;
+    form4_ = std::make_unique<TForm4>(toolkit_);
+    TForm4& about = *form4_;
+    form1_.FogWhenShown(about);
+    captions_.Attach(CaptionOwner::kForm4, about);
+    heart_->appearance.AddWindow(Appearance::kAbout, about);
+    about.XPLabel1->SetOnClick([this] { OpenPage(kHomePageAddress); });
+    return about;
 }
 
 CombinationStore& Program::Store() {
@@ -178,7 +209,6 @@ void Program::ConnectShell() {
     form1_.Menu1->SetOnClick("N7", [this] { OpenPage(kDocumentationPageAddress); });
     form1_.Menu1->SetOnClick("N10", [this] { OpenPage(kHomePageAddress); });
     form1_.SpeedButton->SetOnClick([this] { OpenPage(kDocumentationPageAddress); });
-    form4_.XPLabel1->SetOnClick([this] { OpenPage(kHomePageAddress); });
     heart_->appearance.SetAboutTitleSource([this] { return Text(LanguageText::kForm4Caption2); });
 
     WindowParking& parking = heart_->parking;

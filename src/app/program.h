@@ -23,9 +23,10 @@ class ModuleHost;
 class Options;
 class Profile;
 
-// The running program: its four windows, created in their order (main window, editor,
-// options dialog, about box), the files, the language, the module host, the combination
-// list, the hot keys and the parked windows for the whole run, and the message loop.
+// The running program: its four windows (the main window at start; the editor, the
+// options dialog and the about box as each is first needed, in the current language, skin
+// and display scale), the files, the language, the module host, the combination list, the
+// hot keys and the parked windows for the whole run, and the message loop.
 class Program {
   public:
     Program(Toolkit& toolkit, Services& services);
@@ -39,9 +40,10 @@ class Program {
 
     Toolkit& GetToolkit() { return toolkit_; }
     TForm1& Form1() { return form1_; }
-    TForm2& Form2() { return form2_; }
-    TForm3& Form3() { return form3_; }
-    TForm4& Form4() { return form4_; }
+    // The dialogs, each made on its first use.
+    TForm2& Form2();
+    TForm3& Form3();
+    TForm4& Form4();
     // The windows and menus as a language sets their captions.
     LanguageTarget& Captions() { return captions_; }
 
@@ -62,10 +64,11 @@ class Program {
 
     Toolkit& toolkit_;
     TForm1 form1_;
-    TForm2 form2_;
-    TForm3 form3_;
-    TForm4 form4_;
     FormCaptions captions_;
+    // Made on first use; they outlive the heart, whose parts they call.
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
     std::unique_ptr<Heart> heart_;
 };
 

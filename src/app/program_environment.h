@@ -13,19 +13,21 @@
 namespace quorvel {
 
 // The running program as the module host sees it; every value is taken at the moment
-// it is asked for.
+// it is asked for. The dialogs are made when first needed: a module asking for one's
+// window has it made then.
 class ProgramEnvironment : public ModuleHostEnvironment {
   public:
     ProgramEnvironment(std::string programFile, Profile& profile, const Options& options,
-                       const Language& language, Form& main, Form& editor, Form& optionsWindow)
+                       const Language& language, Form& main, std::function<Form&()> editor,
+                       std::function<Form&()> optionsWindow)
         : programFile_(std::move(programFile)),
           programFolder_(ProgramFolderOf(programFile_)),
           profile_(profile),
           options_(options),
           language_(language),
           main_(main),
-          editor_(editor),
-          optionsWindow_(optionsWindow) {}
+          editor_(std::move(editor)),
+          optionsWindow_(std::move(optionsWindow)) {}
 
     std::string ProgramFile() override { return programFile_; }
     std::string ProgramFolder() override { return programFolder_; }
@@ -46,8 +48,8 @@ class ProgramEnvironment : public ModuleHostEnvironment {
         return key == "Command" ? DecodeCommand(value) : value;
     }
     NativeHandle MainWindow() override { return main_.Handle(); }
-    NativeHandle EditorWindow() override { return editor_.Handle(); }
-    NativeHandle OptionsWindow() override { return optionsWindow_.Handle(); }
+    NativeHandle EditorWindow() override { return editor_().Handle(); }
+    NativeHandle OptionsWindow() override { return optionsWindow_().Handle(); }
     // The main window stands for the application: it owns the dialogs and the task-bar
     // button (the hidden title window only carries the program's title).
     NativeHandle ApplicationWindow() override { return main_.Handle(); }
@@ -60,8 +62,8 @@ class ProgramEnvironment : public ModuleHostEnvironment {
     const Options& options_;
     const Language& language_;
     Form& main_;
-    Form& editor_;
-    Form& optionsWindow_;
+    std::function<Form&()> editor_;
+    std::function<Form&()> optionsWindow_;
     std::function<const Bitmap&()> skin_;
     Bitmap noSkin_;
 };

@@ -82,7 +82,7 @@ std::string DecodeCommand(std::string_view stored) {
 
 CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames,
                                    ModuleHost& host, MessageDialogs& dialogs, TextLookup text,
-                                   std::string listFile, ListBox& list, CombinationFields editor)
+                                   std::string listFile, ListBox& list, EditorFields editor)
     : profile_(profile),
       files_(files),
       keyNames_(keyNames),
@@ -91,7 +91,7 @@ CombinationStore::CombinationStore(Profile& profile, FileSystem& files, KeyNames
       text_(std::move(text)),
       listFile_(std::move(listFile)),
       list_(list),
-      editor_(editor) {}
+      editor_(std::move(editor)) {}
 
 void CombinationStore::EnsureListFile() {
     if (files_.FileExists(listFile_)) return;
@@ -134,32 +134,33 @@ int CombinationStore::StoredCount(const ProfileReading& file) {
 }
 
 void CombinationStore::TransferRecord(std::string_view mode) {
+    const CombinationFields editor = editor_();
     if (mode == "SETTING") {
-        Setting.HotKey = ShortCutToText(editor_.hotKey.Value(), keyNames_);
-        Setting.Plugin = editor_.action.Item(editor_.action.ItemIndex());
-        Setting.Checked = std::string(BooleanText(editor_.enabled.Checked()));
+        Setting.HotKey = ShortCutToText(editor.hotKey.Value(), keyNames_);
+        Setting.Plugin = editor.action.Item(editor.action.ItemIndex());
+        Setting.Checked = std::string(BooleanText(editor.enabled.Checked()));
         Setting.Command = EditorCommand;
-        Setting.Warning = std::string(BooleanText(editor_.warning.Checked()));
-        Setting.Comment = editor_.comment.Text();
+        Setting.Warning = std::string(BooleanText(editor.warning.Checked()));
+        Setting.Comment = editor.comment.Text();
     } else if (mode == "FORM") {
-        editor_.hotKey.SetValue(TextToShortCut(Setting.HotKey, keyNames_));
+        editor.hotKey.SetValue(TextToShortCut(Setting.HotKey, keyNames_));
         int found = -1;
-        for (int i = 0; i < editor_.action.Count() && found < 0; ++i)
-            if (EqualNoCase(editor_.action.Item(i), Setting.Plugin)) found = i;
+        for (int i = 0; i < editor.action.Count() && found < 0; ++i)
+            if (EqualNoCase(editor.action.Item(i), Setting.Plugin)) found = i;
         if (found >= 0) {
-            editor_.action.SetItemIndex(found);
+            editor.action.SetItemIndex(found);
         } else {
             host_.LoadBuiltinActions();
             dialogs_.Show({.type = DialogType::kWarning,
                            .text = text_(LanguageText::kMsgNoFoundPlugin),
                            .buttons = DialogButtons::kOk,
                            .beep = true});
-            editor_.action.SetItemIndex(-1);
+            editor.action.SetItemIndex(-1);
         }
-        editor_.enabled.SetChecked(ParseBoolean(Setting.Checked));
-        editor_.warning.SetChecked(ParseBoolean(Setting.Warning));
+        editor.enabled.SetChecked(ParseBoolean(Setting.Checked));
+        editor.warning.SetChecked(ParseBoolean(Setting.Warning));
         EditorCommand = Setting.Command;
-        editor_.comment.SetText(Setting.Comment);
+        editor.comment.SetText(Setting.Comment);
     } else if (mode == "SAVE") {
         ProfileEdit edit = EditList();
         Save(edit);

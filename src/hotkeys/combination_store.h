@@ -39,7 +39,8 @@ std::string DecodeCommand(std::string_view stored);
 using TextLookup = std::function<std::string(LanguageText)>;
 
 // The editor's fields a combination is shown in and taken from. The editor window hands
-// them over, so the list store knows its controls but not the window.
+// them over, so the list store knows its controls but not the window. The window is made
+// when it is first needed, so the store asks for them at each use (EditorFields).
 struct CombinationFields {
     HotKeyEdit& hotKey;
     ItemList& action;
@@ -47,6 +48,7 @@ struct CombinationFields {
     CheckBox& warning;
     Memo& comment;
 };
+using EditorFields = std::function<CombinationFields()>;
 
 // The combination list file (DATA\BASE.INI) and the main window's list of it. Nothing is
 // kept but what the profile keeps while the file is unchanged: every operation reads the
@@ -55,7 +57,7 @@ class CombinationStore {
   public:
     CombinationStore(Profile& profile, FileSystem& files, KeyNames& keyNames, ModuleHost& host,
                      MessageDialogs& dialogs, TextLookup text, std::string listFile, ListBox& list,
-                     CombinationFields editor);
+                     EditorFields editor);
 
     const std::string& ListFile() const { return listFile_; }
 
@@ -122,7 +124,7 @@ class CombinationStore {
     TextLookup text_;
     std::string listFile_;
     ListBox& list_;
-    CombinationFields editor_;
+    EditorFields editor_;
     std::vector<std::string> unavailable_;
 };
 

@@ -21,8 +21,10 @@ class TrayIcon {
     virtual void SetImages(const std::vector<Bitmap>& images) = 0;
     virtual int ImageIndex() const = 0;
     virtual void SetImageIndex(int index) = 0;
-    // While animated the icon cycles through these pictures, one every 150 ms.
-    virtual void SetAnimationImages(const std::vector<Bitmap>& images) = 0;
+    // While animated the icon cycles through the pictures `frames` gives, one every 150 ms.
+    // They are asked for as the animation first runs, so a program that never animates
+    // its icon never makes them.
+    virtual void SetAnimationImages(std::function<std::vector<Bitmap>()> frames) = 0;
     virtual bool Animated() const = 0;
     virtual void SetAnimated(bool animated) = 0;
     virtual std::string Hint() const = 0;

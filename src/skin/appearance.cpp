@@ -38,13 +38,13 @@ std::string SkinTooLargeForScale(Size designSize, DisplayScale scale, const std:
            std::to_string(kMaxSkinSide) + " x " + std::to_string(kMaxSkinSide) + ")";
 }
 
-Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
-                       FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
-                       TextRasterizer* text, std::string programFolder)
-    : windows_{{{&main, main.FindControlAs<Picture>("Image1"), {}},
-                {&editor, editor.FindControlAs<Picture>("Image1"), {}},
-                {&options, options.FindControlAs<Picture>("Image1"), {}},
-                {&about, about.FindControlAs<Picture>("Image1"), {}}}},
+Appearance::Appearance(LayoutForm& main, const FormLayout& editor, const FormLayout& options,
+                       const FormLayout& about, FileSystem& files, const Options& optionsFile,
+                       MessageDialogs& dialogs, TextRasterizer* text, std::string programFolder)
+    : windows_{{{&main.DesignLayout(), &main, main.FindControlAs<Picture>("Image1"), {}},
+                {&editor, nullptr, nullptr, {}},
+                {&options, nullptr, nullptr, {}},
+                {&about, nullptr, nullptr, {}}}},
       files_(files),
       optionsFile_(optionsFile),
       dialogs_(dialogs),
@@ -55,6 +55,7 @@ Appearance::Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options
 Appearance::~Appearance() {
     // The windows outlive this object: they must not call back into it.
     for (Window& window : windows_) {
+        if (!window.form) continue;
         window.form->Window().SetOnActivateApp({});
         window.form->SetBeforeShowModal({});
         window.form->Window().SetOnScaleChanged({});
@@ -72,8 +73,7 @@ Bitmap Appearance::PlainSkin() const {
 }
 
 void Appearance::Start() {
-    designSkin_ = PlainSkin();
-    skin_ = ScaledSkin();
+    TakeSkin(PlainSkin());
     try {
         LoadSkin(programFolder_ + optionsFile_.Read(option::kFileSkin));
     } catch (const std::exception& error) {
@@ -88,25 +88,39 @@ void Appearance::Start() {
     Form& main = windows_[kMain].form->Window();
     main.SetClientSize({skin_.Width(), skin_.Height()});
     main.SetRegion(RegionFromSkin(skin_));
+    windows_[kMain].shaped = true;
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
     DrawMainPicture();
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
 
-    for (Window& window : windows_) {
-        if (!window.image) continue;
-        window.drag.Attach(*window.image, window.form->Window());
-        window.form->Window().SetOnActivateApp(
-            [this, &window](bool active) { ActivateApp(window, active); });
-        window.form->Window().SetOnScaleChanged([this](DisplayScale scale) { SetScale(scale); });
-        if (&window != &windows_[kMain])
-            window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
-    }
+    started_ = true;
+    for (Window& window : windows_) Connect(window);
+}
+
+void Appearance::Connect(Window& window) {
+    if (!window.form || !window.image) return;
+    window.drag.Attach(*window.image, window.form->Window());
+    window.form->Window().SetOnActivateApp(
+        [this, &window](bool active) { ActivateApp(window, active); });
+    window.form->Window().SetOnScaleChanged([this](DisplayScale scale) { SetScale(scale); });
+    if (&window != &windows_[kMain])
+        window.form->SetBeforeShowModal([this, &window] { BeforeShow(window); });
+}
+
+void Appearance::AddWindow(WindowIndex which, LayoutForm& form) {
+    Window& window = windows_[which];
+    window.form = &form;
+    window.image = form.FindControlAs<Picture>("Image1");
+    form.SetScale(scale_);
+    if (!started_) return;  // Start connects it with the others
+    form.Window().SetClientSize({skin_.Width(), skin_.Height()});
+    Connect(window);
 }
 
 Size Appearance::LeastSkinSize() const {
     Size least{};
     for (const Window& window : windows_) {
-        for (const ControlLayout& control : window.form->DesignLayout().controls) {
+        for (const ControlLayout& control : window.design->controls) {
             if (control.kind == ControlKind::kPicture && control.autoSize) continue;
             least.width = std::max(least.width, control.bounds.left + control.bounds.width);
             least.height = std::max(least.height, control.bounds.top + control.bounds.height);
@@ -129,9 +143,19 @@ void Appearance::LoadSkin(const std::string& path) {
     const std::string tooLarge =
         SkinTooLargeForScale({picture.Width(), picture.Height()}, scale_, path);
     if (!tooLarge.empty()) throw Error(tooLarge);
-    designSkin_ = std::move(picture);
     skinPath_ = path;
-    skin_ = ScaledSkin();
+    TakeSkin(std::move(picture));
+}
+
+void Appearance::TakeSkin(Bitmap design) {
+    // At the design's scale the skin is the picture as drawn: it is not kept twice.
+    if (scale_.dpi == DisplayScale::kDesignDpi) {
+        skin_ = std::move(design);
+        designSkin_ = Bitmap();
+    } else {
+        designSkin_ = std::move(design);
+        skin_ = ScaledSkin();
+    }
 }
 
 Bitmap Appearance::ScaledSkin() const {
@@ -139,7 +163,8 @@ Bitmap Appearance::ScaledSkin() const {
     // the shape cut from it and the buttons tinted from it follow the scaled controls.
     // Always from the picture as drawn, so a window that comes back to its first display
     // looks exactly as it did.
-    return Resampled(designSkin_, scale_.Of(designSkin_.Width()), scale_.Of(designSkin_.Height()));
+    const Bitmap& design = DesignSkin();
+    return Resampled(design, scale_.Of(design.Width()), scale_.Of(design.Height()));
 }
 
 void Appearance::SetScale(DisplayScale scale) {
@@ -147,32 +172,37 @@ void Appearance::SetScale(DisplayScale scale) {
     // to another display lays all of them out again.
     std::string refused;
     if (scale != scale_) {
+        Bitmap design = std::move(designSkin_.Empty() ? skin_ : designSkin_);
         scale_ = scale;
-        refused =
-            SkinTooLargeForScale({designSkin_.Width(), designSkin_.Height()}, scale, skinPath_);
+        refused = SkinTooLargeForScale({design.Width(), design.Height()}, scale, skinPath_);
         if (!refused.empty()) {
-            designSkin_ = PlainSkin();
+            design = PlainSkin();
             skinPath_.clear();
         }
-        for (Window& window : windows_) window.form->SetScale(scale);
-        skin_ = ScaledSkin();
+        TakeSkin(std::move(design));
+        for (Window& window : windows_) {
+            window.current = false;
+            if (window.form) window.form->SetScale(scale);
+        }
         fog_ = {0, 0, skin_.Width(), skin_.Height()};
         const std::vector<RowRun> shape = RegionFromSkin(skin_);
         for (Window& window : windows_) {
+            if (!window.form) continue;
             Form& form = window.form->Window();
             // A hidden dialog takes its shape and picture as it opens.
-            if (&window == &windows_[kMain] || form.Visible()) form.SetRegion(shape);
+            window.shaped = &window == &windows_[kMain] || form.Visible();
+            if (window.shaped) form.SetRegion(shape);
         }
     }
     // Even on the same scale: the system's suggested size need not be the skin's.
     for (Window& window : windows_)
-        window.form->Window().SetClientSize({skin_.Width(), skin_.Height()});
+        if (window.form) window.form->Window().SetClientSize({skin_.Width(), skin_.Height()});
     DrawMainPicture();
     // A dialog open over it keeps the main window fogged, as does an inactive program.
     if ((mainPictureHeld_ && mainPictureHeld_()) || !appActive_) FogMainPicture();
     for (WindowIndex index : {kEditor, kOptions, kAbout}) {
         Window& window = windows_[index];
-        if (window.form->Window().Visible()) Redraw(window);
+        if (window.form && window.form->Window().Visible()) Redraw(window);
     }
     if (!refused.empty()) {
         // Told once the windows are whole again; the options file keeps naming the skin.
@@ -197,6 +227,7 @@ void Appearance::DrawMainPicture() {
     PictureText(canvas, scale_, PictureFont())
         .Draw(kProgramTitleAt.x, kProgramTitleAt.y, kProgramTitle);
     main.image->SetImage(picture);
+    main.current = true;
 }
 
 void Appearance::ShowAboutPage() {
@@ -211,6 +242,7 @@ void Appearance::ShowAboutPage() {
     texts.Draw(texts.CentredX(kAboutHomePage, width) - 3, 93, kAboutHomePage);
     texts.Draw(texts.CentredX(kAboutContact, width), 117, kAboutContact);
     about.image->SetImage(picture);
+    about.current = true;
 }
 
 void Appearance::ShowPage(Window& window, const PageTexts& texts) {
@@ -221,6 +253,7 @@ void Appearance::ShowPage(Window& window, const PageTexts& texts) {
         texts(pictureText, window.form->Window().ClientSize().width);
     }
     window.image->SetImage(picture);
+    window.current = true;
 }
 
 void Appearance::ShowOptionsPicture() {
@@ -241,7 +274,8 @@ void Appearance::BeforeShow(Window& window) {
     // Every dialog is cut from the skin itself. (The main window's picture carries its
     // title, whose dark letters match the key colour: cut from it, the options dialog had
     // see-through holes where the title lies.)
-    window.form->Window().SetRegion(RegionFromSkin(skin_));
+    if (!window.shaped) window.form->Window().SetRegion(RegionFromSkin(skin_));
+    window.shaped = true;
     Redraw(window);
 }
 
@@ -249,6 +283,7 @@ void Appearance::FogPicture(Window& window) {
     Bitmap picture = window.image->Image();
     DrawFog(fog_, picture, fogColour_, fogSwitchedOff_);
     window.image->SetImage(picture);
+    window.current = false;
 }
 
 void Appearance::ActivateApp(Window& window, bool active) {
@@ -257,23 +292,28 @@ void Appearance::ActivateApp(Window& window, bool active) {
         if (!fogSwitchedOff_) FogPicture(window);
         return;
     }
-    Redraw(window);
+    // The first activation at start found the pictures just drawn.
+    if (!window.current) Redraw(window);
 }
 
 void Appearance::ChangeSkin(const std::string& name) {
     const std::string file = name + ".jpg";
     LoadSkin(programFolder_ + file);  // an error stops here: nothing else has changed
+    for (Window& window : windows_) window.current = window.shaped = false;
     optionsFile_.Write(option::kFileSkin, file);
     const std::vector<RowRun> shape = RegionFromSkin(skin_);
     windows_[kMain].form->Window().SetRegion(shape);
+    windows_[kMain].shaped = true;
     Window& options = windows_[kOptions];
     options.image->SetImage(skin_);
     options.form->Window().SetRegion(shape);
+    options.shaped = true;
     DrawMainPicture();
     const Size size{skin_.Width(), skin_.Height()};
     options.form->Window().SetClientSize(size);
     for (WindowIndex index : {kMain, kEditor, kAbout})
-        windows_[index].form->Window().SetClientSize(options.form->Window().ClientSize());
+        if (LayoutForm* form = windows_[index].form)
+            form->Window().SetClientSize(options.form->Window().ClientSize());
     fog_ = {0, 0, skin_.Width(), skin_.Height()};
     fogColour_ = FogColourOf(windows_[kMain].image->Image());
     // The main window lies behind the still-open options dialog: it is shown fogged.

@@ -22,9 +22,13 @@ class Appearance {
   public:
     // The windows in the program's order: main window, editor, options dialog, about box;
     // each has its picture `Image1` at (0, 0).
-    Appearance(LayoutForm& main, LayoutForm& editor, LayoutForm& options, LayoutForm& about,
-               FileSystem& files, const Options& optionsFile, MessageDialogs& dialogs,
-               TextRasterizer* text, std::string programFolder);
+    enum WindowIndex { kMain, kEditor, kOptions, kAbout, kWindowCount };
+
+    // The main window, and the designs of the dialogs, which are made as they are first
+    // opened (AddWindow); a skin must hold the controls of every window.
+    Appearance(LayoutForm& main, const FormLayout& editor, const FormLayout& options,
+               const FormLayout& about, FileSystem& files, const Options& optionsFile,
+               MessageDialogs& dialogs, TextRasterizer* text, std::string programFolder);
     ~Appearance();
     Appearance(const Appearance&) = delete;
     Appearance& operator=(const Appearance&) = delete;
@@ -33,6 +37,10 @@ class Appearance {
     // be loaded is reported and a plain one of the layout's size used instead), sizes and
     // shapes the main window, reads the fog switch and connects every window.
     void Start();
+
+    // A dialog just made: it is laid out at the current display scale and sized to the
+    // skin, and from now on wears the skin like the windows made before it.
+    void AddWindow(WindowIndex which, LayoutForm& form);
 
     // Loads the skin `name` (without ".jpg") and gives it to every window; the options
     // file then names it. The options dialog, open over the main window, shows the plain
@@ -70,11 +78,16 @@ class Appearance {
     bool FogSwitchedOff() const { return fogSwitchedOff_; }
 
   private:
-    enum WindowIndex { kMain, kEditor, kOptions, kAbout, kWindowCount };
     struct Window {
-        LayoutForm* form;
+        const FormLayout* design;
+        LayoutForm* form;  // null until made
         Picture* image;
         WindowDrag drag;
+        // The picture is the window's own as last drawn, neither fogged nor left behind by
+        // a change of skin or scale: the program's activation need not draw it again.
+        bool current = false;
+        // The window has the shape of the current skin at the current scale.
+        bool shaped = false;
     };
 
     // Decodes the skin into the skin bitmap, which keeps its content when this fails.
@@ -83,6 +96,9 @@ class Appearance {
     Bitmap ScaledSkin() const;
     // The plain skin of the main window's design size.
     Bitmap PlainSkin() const;
+    // Takes a skin as drawn and makes the skin of the current scale from it.
+    void TakeSkin(Bitmap design);
+    const Bitmap& DesignSkin() const { return designSkin_.Empty() ? skin_ : designSkin_; }
     // The size every window's controls need to lie on the picture.
     Size LeastSkinSize() const;
     void DrawMainPicture();
@@ -93,6 +109,7 @@ class Appearance {
     void ShowAboutPage();
     void ShowPage(Window& window, const PageTexts& texts);
     void TakeSkinSize();
+    void Connect(Window& window);
 
     std::array<Window, kWindowCount> windows_;
     FileSystem& files_;
@@ -101,13 +118,14 @@ class Appearance {
     TextRasterizer* text_;
     std::string programFolder_;
     DisplayScale scale_;
-    std::string skinPath_;  // the file designSkin_ came from; empty for the plain skin
-    Bitmap designSkin_;     // as drawn, for 96 DPI
+    std::string skinPath_;  // the file the skin came from; empty for the plain skin
+    Bitmap designSkin_;     // as drawn, for 96 DPI; empty at that scale, where skin_ is it
     Bitmap skin_;           // at the display's scale
     FogRect fog_;
     Color fogColour_ = kBlack;
     bool fogSwitchedOff_ = false;
     bool appActive_ = true;
+    bool started_ = false;
     std::function<bool()> mainPictureHeld_;
     std::function<std::string()> aboutTitle_;
     PageTexts editorTexts_;

@@ -144,8 +144,11 @@ bool LayoutForm::SetCaption(std::string_view name, const std::string& text) {
 }
 
 ModalResult LayoutForm::ShowModalOver(const LayoutForm& owner) {
-    window_->SetPosition(owner.Window().Position());
-    window_->SetClientSize(owner.Window().ClientSize());
+    // Moved and sized only when it must be: each is a round trip to the display under Wine.
+    const Point at = owner.Window().Position();
+    if (window_->Position() != at) window_->SetPosition(at);
+    const Size size = owner.Window().ClientSize();
+    if (window_->ClientSize() != size) window_->SetClientSize(size);
     if (beforeShowModal_) beforeShowModal_();
     return window_->ShowModal();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/controls.h"
 #include "win32/check_box_resources.h"
@@ -72,49 +73,46 @@ Bitmap PictureOfIcon(HICON icon, Color transparent) {
     return picture;
 }
 
-void ProgramImages::Load() {
-    if (loaded_) return;
-    loaded_ = true;
-    // The image list: the keyed strip for the core, each cell with its icon.
+const std::vector<ProgramImage>& ProgramImages::ImageList() {
+    if (std::exchange(listLoaded_, true)) return imageList_;
+    // The keyed strip for the core, each cell with its icon.
     if (std::optional<Bitmap> strip = LoadBitmapResource(L"IMAGELIST")) {
         for (int index = 0; index < strip->Width() / kCell; ++index) {
             Bitmap cell(kCell, kCell);
             for (int y = 0; y < kCell; ++y)
                 for (int x = 0; x < kCell; ++x)
                     cell.SetPixel(x, y, strip->Pixel(index * kCell + x, y));
-            imageList_.push_back(
-                {std::move(cell), LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index))});
+            imageList_.push_back({std::move(cell), UniqueIcon()});  // its icon: IconOf
         }
     }
-    // The animation: as many frames as there are, in order.
+    return imageList_;
+}
+
+const std::vector<ProgramImage>& ProgramImages::AnimationFrames() {
+    if (std::exchange(framesLoaded_, true)) return frames_;
+    // As many frames as there are, in order.
     for (int frame = 0;; ++frame) {
         UniqueIcon icon = LoadIconResource(module_, FrameName(frame));
         if (!icon) break;
         UniqueIcon small = LoadIconResource(module_, FrameName(frame), kCell);
         frames_.push_back({PictureOfIcon(small.Get(), kGlyphTransparent), std::move(icon)});
     }
-}
-
-const std::vector<ProgramImage>& ProgramImages::ImageList() {
-    Load();
-    return imageList_;
-}
-
-const std::vector<ProgramImage>& ProgramImages::AnimationFrames() {
-    Load();
     return frames_;
 }
 
 HICON ProgramImages::IconOf(const Bitmap& picture) {
-    Load();
-    for (const auto* list : {&imageList_, &frames_})
-        for (const ProgramImage& image : *list)
-            if (image.picture == picture) return image.icon.Get();
+    for (std::size_t index = 0; index < imageList_.size(); ++index) {
+        ProgramImage& image = imageList_[index];
+        if (image.picture != picture) continue;
+        if (!image.icon) image.icon = LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index));
+        return image.icon.Get();
+    }
+    for (const ProgramImage& image : frames_)
+        if (image.picture == picture) return image.icon.Get();
     return nullptr;
 }
 
 UniqueIcon ProgramImages::ImageListIconAt(const Bitmap& picture, int size) {
-    Load();
     for (std::size_t index = 0; index < imageList_.size(); ++index)
         if (imageList_[index].picture == picture)
             return LoadIconResource(module_, L"IMAGE_" + std::to_wstring(index), size);

@@ -14,12 +14,13 @@ namespace quorvel::win32 {
 // in the picture's place, so the picture's keyed edges never reach the screen.
 struct ProgramImage {
     Bitmap picture;
-    UniqueIcon icon;
+    UniqueIcon icon;  // of the image list: null until IconOf first asks for it
 };
 
 // The image list (IMAGELIST strip, icons IMAGE_0, IMAGE_1, ...) and the tray animation
-// (icons TRAY_ANIM_00, TRAY_ANIM_01, ...) from a module's resources, loaded on first use.
-// A module without them has empty lists.
+// (icons TRAY_ANIM_00, TRAY_ANIM_01, ...) from a module's resources, each loaded on its
+// first use (the animation runs only while a disc is watched). A module without them has
+// empty lists.
 class ProgramImages {
   public:
     explicit ProgramImages(HINSTANCE module) : module_(module) {}
@@ -28,16 +29,17 @@ class ProgramImages {
     const std::vector<ProgramImage>& AnimationFrames();
 
     // The icon of a picture of the lists above (found by its pixels); null for any other.
+    // A list not yet loaded gave out no pictures, so it is not loaded for this. The image
+    // list's icons are loaded here, each as it is first asked for.
     HICON IconOf(const Bitmap& picture);
     // The icon of a picture of the image list in its own version of `size` pixels (loaded
-    // anew, the caller's to keep); null for any other picture.
+    // anew, the caller's to keep); null for any other picture, as above.
     UniqueIcon ImageListIconAt(const Bitmap& picture, int size);
 
   private:
-    void Load();
-
     HINSTANCE module_;
-    bool loaded_ = false;
+    bool listLoaded_ = false;
+    bool framesLoaded_ = false;
     std::vector<ProgramImage> imageList_;
     std::vector<ProgramImage> frames_;
 };

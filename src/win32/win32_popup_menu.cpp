@@ -191,7 +191,7 @@ void Win32PopupMenu::SetOnClick(std::string_view name, std::function<void()> han
 
 void Win32PopupMenu::SetImages(const std::vector<Bitmap>& images) {
     images_ = images;
-    MakePictures();
+    pictures_.clear();
 }
 
 void Win32PopupMenu::SetScale(DisplayScale scale) {
@@ -200,7 +200,7 @@ void Win32PopupMenu::SetScale(DisplayScale scale) {
     metrics_ = FlatMenuMetrics::At(scale);
     font_ = MenuFont(false, scale);
     boldFont_ = MenuFont(true, scale);
-    MakePictures();
+    pictures_.clear();  // made again at the new size as the menu next opens
     // Setting an item's type again makes the system ask for its size anew.
     for (const Item& item : items_) {
         MENUITEMINFOW info{};
@@ -211,9 +211,11 @@ void Win32PopupMenu::SetScale(DisplayScale scale) {
     }
 }
 
-// The program's own pictures are shown as their alpha icons in the version drawn for the
-// menu's picture size; others with their transparent colour see-through.
+// Made as the menu first opens, not as the program starts. The program's own pictures are
+// shown as their alpha icons in the version drawn for the menu's picture size; others with
+// their transparent colour see-through.
 void Win32PopupMenu::MakePictures() {
+    if (pictures_.size() == images_.size()) return;
     pictures_.clear();
     const int size = metrics_.imageSize;
     for (const Bitmap& image : images_) {
@@ -318,6 +320,7 @@ void Win32PopupMenu::Popup(Point at) {
     HWND owner = owner_.Hwnd();
     // Without the owner in front, the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
+    MakePictures();
     const UINT chosen =
         UINT(TrackPopupMenu(menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                             0, owner, nullptr));

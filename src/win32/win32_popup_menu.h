@@ -77,7 +77,7 @@ class Win32PopupMenu : public PopupMenu {
     UniqueMenu menu_;
     std::vector<Item> items_;        // never grows after construction: the menus hold its addresses
     std::vector<Bitmap> images_;     // as given
-    std::vector<Picture> pictures_;  // at metrics_.imageSize
+    std::vector<Picture> pictures_;  // of images_ at metrics_.imageSize, made as the menu opens
 };
 
 }  // namespace quorvel::win32

@@ -17,15 +17,9 @@ constexpr UINT kAnimationInterval = 150;
 
 // The program's own pictures keep their alpha icons (no keyed fringe on a dark task bar);
 // any other picture becomes an icon with its transparent colour see-through.
-std::vector<UniqueIcon> Icons(Win32Toolkit& toolkit, const std::vector<Bitmap>& images) {
-    std::vector<UniqueIcon> icons;
-    for (const Bitmap& image : images) {
-        if (HICON own = toolkit.ProgramIconOf(image))
-            icons.emplace_back(CopyIcon(own));
-        else
-            icons.push_back(IconFromBitmap(image, kGlyphTransparent));
-    }
-    return icons;
+UniqueIcon IconOf(Win32Toolkit& toolkit, const Bitmap& image) {
+    if (HICON own = toolkit.ProgramIconOf(image)) return UniqueIcon(CopyIcon(own));
+    return IconFromBitmap(image, kGlyphTransparent);
 }
 
 }  // namespace
@@ -60,8 +54,8 @@ std::optional<LRESULT> Win32TrayIcon::OnMessage(const WindowMessage& m) {
         return 0;
     }
     if (message == WM_TIMER && wParam == kAnimationTimer) {
-        if (!frames_.empty()) {
-            frame_ = (frame_ + 1) % frames_.size();
+        if (frames_ && !frames_->empty()) {
+            frame_ = (frame_ + 1) % frames_->size();
             if (active_) Notify(NIM_MODIFY);
         }
         return 0;
@@ -100,10 +94,14 @@ void Win32TrayIcon::Mouse(UINT mouseMessage) {
     }
 }
 
-HICON Win32TrayIcon::CurrentIcon() const {
-    if (animated_ && !frames_.empty()) return frames_[frame_ % frames_.size()].Get();
-    if (index_ >= 0 && std::size_t(index_) < icons_.size())
-        return icons_[std::size_t(index_)].Get();
+HICON Win32TrayIcon::CurrentIcon() {
+    if (animated_ && frames_ && !frames_->empty())
+        return (*frames_)[frame_ % frames_->size()].Get();
+    if (index_ >= 0 && std::size_t(index_) < images_.size()) {
+        UniqueIcon& icon = icons_[std::size_t(index_)];
+        if (!icon) icon = IconOf(toolkit_, images_[std::size_t(index_)]);
+        return icon.Get();
+    }
     return LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
 }
 
@@ -128,7 +126,9 @@ void Win32TrayIcon::SetActive(bool active) {
 }
 
 void Win32TrayIcon::SetImages(const std::vector<Bitmap>& images) {
-    icons_ = Icons(toolkit_, images);
+    images_ = images;
+    icons_.clear();
+    icons_.resize(images_.size());
     if (active_) Notify(NIM_MODIFY);
 }
 
@@ -139,14 +139,20 @@ void Win32TrayIcon::SetImageIndex(int index) {
     if (active_) Notify(NIM_MODIFY);
 }
 
-void Win32TrayIcon::SetAnimationImages(const std::vector<Bitmap>& images) {
-    frames_ = Icons(toolkit_, images);
+void Win32TrayIcon::SetAnimationImages(std::function<std::vector<Bitmap>()> frames) {
+    frameSource_ = std::move(frames);
+    frames_.reset();
     frame_ = 0;
 }
 
 void Win32TrayIcon::SetAnimated(bool animated) {
     if (animated == animated_) return;
     animated_ = animated;
+    if (animated && !frames_) {
+        frames_.emplace();
+        if (frameSource_)
+            for (const Bitmap& image : frameSource_()) frames_->push_back(IconOf(toolkit_, image));
+    }
     if (animated)
         SetTimer(window_.Get(), kAnimationTimer, kAnimationInterval, nullptr);
     else

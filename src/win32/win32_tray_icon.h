@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
     void SetImages(const std::vector<Bitmap>& images) override;
     int ImageIndex() const override { return index_; }
     void SetImageIndex(int index) override;
-    void SetAnimationImages(const std::vector<Bitmap>& images) override;
+    void SetAnimationImages(std::function<std::vector<Bitmap>()> frames) override;
     bool Animated() const override { return animated_; }
     void SetAnimated(bool animated) override;
     std::string Hint() const override { return hint_; }
@@ -53,7 +54,7 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
   private:
     std::optional<LRESULT> OnMessage(const WindowMessage& message) override;
     void Mouse(UINT mouseMessage);
-    HICON CurrentIcon() const;
+    HICON CurrentIcon();
     bool Notify(DWORD operation);
 
     Win32Toolkit& toolkit_;
@@ -65,8 +66,11 @@ class Win32TrayIcon : public TrayIcon, private WindowObject {
     int index_ = -1;
     std::size_t frame_ = 0;
     std::string hint_;
-    std::vector<UniqueIcon> icons_;
-    std::vector<UniqueIcon> frames_;
+    // The icons are made as they are first shown: at start only the one the icon shows.
+    std::vector<Bitmap> images_;
+    std::vector<UniqueIcon> icons_;  // one per image, null until shown
+    std::function<std::vector<Bitmap>()> frameSource_;
+    std::optional<std::vector<UniqueIcon>> frames_;  // made as the animation first runs
     PopupMenu* menu_ = nullptr;
     std::function<void()> onClick_;
     std::function<void()> onDoubleClick_;

@@ -1,7 +1,5 @@
 #include "windows/main_window.h"
 
-#include <initializer_list>
-
 #include "base/program_names.h"
 #include "base/window_messages.h"
 #include "platform/error_report.h"
@@ -114,7 +112,7 @@ TForm1::TForm1(Toolkit& toolkit)
     AddMenu(*Menu2);
     Menu1->SetImages(ImageList);
     Tray->SetImages(ImageList);
-    Tray->SetAnimationImages(toolkit.TrayAnimationFrames());
+    Tray->SetAnimationImages([&toolkit] { return toolkit.TrayAnimationFrames(); });
     Tray->SetImageIndex(0);
     Tray->SetHint(kApplicationTitle);
     Tray->SetPopupMenu(Menu1.get());
@@ -126,14 +124,8 @@ TForm1::TForm1(Toolkit& toolkit)
 
 TForm1::~TForm1() = default;
 
-void TForm1::AttachDialogs(TForm2& editor, TForm3& options, TForm4& about) {
-    editor_ = &editor;
-    options_ = &options;
-    about_ = &about;
-    // A dialog, once shown, covers the main window with the fog (the options dialog sends
-    // it itself, among the steps of its showing).
-    for (LayoutForm* dialog : std::initializer_list<LayoutForm*>{&editor, &about})
-        dialog->Window().SetOnShow([this] { Window().Send(kFogMessage, 0, 0); });
+void TForm1::FogWhenShown(LayoutForm& dialog) {
+    dialog.Window().SetOnShow([this] { Window().Send(kFogMessage, 0, 0); });
 }
 
 ModalResult TForm1::ShowDialog(LayoutForm& dialog) {

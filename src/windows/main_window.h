@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -31,6 +32,13 @@ struct MainWindowParts {
     TextLookup text;
 };
 
+// The dialogs the main window's actions open, made as they are first asked for.
+struct MainWindowDialogs {
+    std::function<TForm2&()> editor;
+    std::function<TForm3&()> options;
+    std::function<TForm4&()> about;
+};
+
 // The main window: the combination list, six buttons, the tray icon and its menu.
 class TForm1 : public LayoutForm {
   public:
@@ -38,7 +46,11 @@ class TForm1 : public LayoutForm {
     ~TForm1() override;
 
     // The dialogs the main window's actions open; they are created after it.
-    void AttachDialogs(TForm2& editor, TForm3& options, TForm4& about);
+    void AttachDialogs(MainWindowDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // A dialog just made (the editor or the about box): once shown, it covers the main
+    // window with the fog. (The options dialog sends it itself, among the steps of its
+    // showing.)
+    void FogWhenShown(LayoutForm& dialog);
     // The list, background mode and the options the actions work on.
     void AttachParts(MainWindowParts parts);
 
@@ -90,9 +102,7 @@ class TForm1 : public LayoutForm {
     ActionList actions_;
     MessageHandler onProgramMessage_;
     bool dialogOpen_ = false;
-    TForm2* editor_ = nullptr;
-    TForm3* options_ = nullptr;
-    TForm4* about_ = nullptr;
+    MainWindowDialogs dialogs_;
     std::optional<MainWindowParts> parts_;
 };
 

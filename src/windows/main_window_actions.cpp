@@ -62,9 +62,10 @@ std::optional<std::intptr_t> TForm1::HandleMessage(unsigned message, std::uintpt
 }
 
 void TForm1::NewDialog() {
-    if (!editor_) return;
-    editor_->PrepareNew();
-    ShowDialog(*editor_);
+    if (!dialogs_.editor) return;
+    TForm2& editor = dialogs_.editor();
+    editor.PrepareNew();
+    ShowDialog(editor);
 }
 
 void TForm1::DeleteDialog() {
@@ -83,22 +84,24 @@ void TForm1::DeleteDialog() {
 
 void TForm1::ReSaveDialog() {
     // Its shortcut can arrive before the idle update has disabled it.
-    if (!editor_ || List->ItemIndex() < 0) return;
-    if (editor_->PrepareUpdate()) ShowDialog(*editor_);
+    if (!dialogs_.editor || List->ItemIndex() < 0) return;
+    TForm2& editor = dialogs_.editor();
+    if (editor.PrepareUpdate()) ShowDialog(editor);
 }
 
 void TForm1::OptionDialog() {
-    if (!options_) return;
-    options_->PrepareOpen();
+    if (!dialogs_.options) return;
+    TForm3& options = dialogs_.options();
+    options.PrepareOpen();
     struct ClosedAnyway {
         TForm3& dialog;
         ~ClosedAnyway() { dialog.Closed(); }
-    } closed{*options_};
-    ShowDialog(*options_);
+    } closed{options};
+    ShowDialog(options);
 }
 
 void TForm1::AboutDialog() {
-    if (about_) ShowDialog(*about_);
+    if (dialogs_.about) ShowDialog(dialogs_.about());
 }
 
 }  // namespace quorvel

@@ -173,7 +173,9 @@ class FakeTrayIcon : public TrayIcon {
     void SetImages(const std::vector<Bitmap>& images) override { images_ = images; }
     int ImageIndex() const override { return index_; }
     void SetImageIndex(int index) override { index_ = index; }
-    void SetAnimationImages(const std::vector<Bitmap>& images) override { animation_ = images; }
+    void SetAnimationImages(std::function<std::vector<Bitmap>()> frames) override {
+        animation_ = std::move(frames);
+    }
     bool Animated() const override { return animated_; }
     void SetAnimated(bool animated) override { animated_ = animated; }
     std::string Hint() const override { return hint_; }
@@ -202,7 +204,9 @@ class FakeTrayIcon : public TrayIcon {
     PopupMenu* Menu() const { return menu_; }
     const std::vector<Bitmap>& Images() const { return images_; }
     std::vector<std::string> balloons;  // "title: text", as shown
-    const std::vector<Bitmap>& AnimationImages() const { return animation_; }
+    std::vector<Bitmap> AnimationImages() const {
+        return animation_ ? animation_() : std::vector<Bitmap>{};
+    }
 
   private:
     FakeToolkit& toolkit_;
@@ -211,7 +215,7 @@ class FakeTrayIcon : public TrayIcon {
     int index_ = -1;
     std::string hint_;
     std::vector<Bitmap> images_;
-    std::vector<Bitmap> animation_;
+    std::function<std::vector<Bitmap>()> animation_;
     PopupMenu* menu_ = nullptr;
     std::function<void()> onClick_;
     std::function<void()> onDoubleClick_;

@@ -34,6 +34,14 @@ bool Near(Color a, Color b) {
     return ColoursMatch(3, a, b);
 }
 
+// An appearance on the program's main window and its three dialogs, made now.
+Appearance& WithDialogs(Appearance& appearance, Program& program) {
+    appearance.AddWindow(Appearance::kEditor, program.Form2());
+    appearance.AddWindow(Appearance::kOptions, program.Form3());
+    appearance.AddWindow(Appearance::kAbout, program.Form4());
+    return appearance;
+}
+
 class AppearanceTest : public ::testing::Test {
   protected:
     void WriteOptions(const std::string& skin, const std::string& fogOff = "0") {
@@ -52,9 +60,9 @@ class AppearanceTest : public ::testing::Test {
     FakeServices fake_;
     Program program_{toolkit_, fake_.services};
     FakeTextRasterizer text_;
-    Appearance appearance_{program_.Form1(), program_.Form2(), program_.Form3(),
-                           program_.Form4(), files_,           options_,
-                           toolkit_.dialogs, &text_,           kFolder};
+    Appearance appearance_{program_.Form1(), kForm2Layout,     kForm3Layout, kForm4Layout, files_,
+                           options_,         toolkit_.dialogs, &text_,       kFolder};
+    Appearance& withDialogs_ = WithDialogs(appearance_, program_);
 };
 
 TEST_F(AppearanceTest, TheSkinNamedInTheOptionsSizesTheMainWindowAndCarriesTheTitle) {
@@ -88,8 +96,9 @@ TEST_F(AppearanceTest, ASkinThatCannotBeLoadedIsReportedAndThePlainSkinUsed) {
         Program program(toolkit, services.services);
         files_.AddFile("C:\\Quorvel\\Broken.jpg", bad);
         WriteOptions("Broken.jpg");
-        Appearance appearance(program.Form1(), program.Form2(), program.Form3(), program.Form4(),
-                              files_, options_, toolkit.dialogs, &text_, kFolder);
+        Appearance appearance(program.Form1(), kForm2Layout, kForm3Layout, kForm4Layout, files_,
+                              options_, toolkit.dialogs, &text_, kFolder);
+        WithDialogs(appearance, program);
         appearance.Start();
 
         ASSERT_THAT(toolkit.dialogs.shown, SizeIs(1));
@@ -106,6 +115,10 @@ TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
     WriteOptions("Blue.jpg");
     appearance_.Start();
     const Bitmap before = Picture(program_.Form1());
+    // The program's first activation finds the picture just drawn: it is not drawn again.
+    const std::size_t drawn = text_.drawnTexts.size();
+    FakeOf(program_.Form1()).ActivateApp(true);
+    EXPECT_EQ(text_.drawnTexts.size(), drawn);
     FakeOf(program_.Form1()).ActivateApp(false);
     FakeOf(program_.Form4()).ActivateApp(false);
 
@@ -118,6 +131,9 @@ TEST_F(AppearanceTest, DeactivationFogsEveryWindowAndActivationRestoresIt) {
 
     FakeOf(program_.Form1()).ActivateApp(true);
     EXPECT_EQ(Picture(program_.Form1()).Pixels(), before.Pixels());
+    const std::size_t beforeAbout = text_.drawnTexts.size();
+    FakeOf(program_.Form4()).ActivateApp(true);
+    EXPECT_GT(text_.drawnTexts.size(), beforeAbout) << "each fogged window is drawn again";
 }
 
 TEST_F(AppearanceTest, WithTheFogSwitchedOffDeactivationChangesNothing) {
@@ -261,8 +277,8 @@ TEST_F(AppearanceTest, ASkinTooLargeForTheScaleIsRefusedLikeADamagedOne) {
     toolkit.scale = {192};
     FakeServices services;
     Program program(toolkit, services.services);
-    Appearance atStart(program.Form1(), program.Form2(), program.Form3(), program.Form4(), files_,
-                       options_, toolkit.dialogs, &text_, kFolder);
+    Appearance atStart(program.Form1(), kForm2Layout, kForm3Layout, kForm4Layout, files_, options_,
+                       toolkit.dialogs, &text_, kFolder);
     atStart.Start();
     ASSERT_THAT(toolkit.dialogs.shown, SizeIs(1));
     EXPECT_EQ(program.Form1().Window().ClientSize(), (Size{404, 366}));
@@ -287,8 +303,9 @@ TEST(AppearanceAtScale, TheSkinItsShapeAndTheTitleAreScaledWithTheWindows) {
     FakeServices fake;
     Program program{toolkit, fake.services};
     FakeTextRasterizer text;
-    Appearance appearance{program.Form1(), program.Form2(), program.Form3(), program.Form4(), files,
-                          options,         toolkit.dialogs, &text,           kFolder};
+    Appearance appearance{program.Form1(), kForm2Layout,    kForm3Layout, kForm4Layout, files,
+                          options,         toolkit.dialogs, &text,        kFolder};
+    WithDialogs(appearance, program);
     // The left half is the key colour: the window is its right half.
     files.AddFile("C:\\Quorvel\\Sand.jpg",
                   EncodeTestJpeg(240, 200, Rgb(0, 0, 0), Rgb(200, 180, 120)));

@@ -30,7 +30,7 @@ class CombinationEditorTest : public HeartTest {
         program_->Run();
     }
 
-    FakeForm& Editor() { return toolkit_.FormNamed("TForm2"); }
+    FakeForm& Editor() { return dynamic_cast<FakeForm&>(program_->Form2().Window()); }
     TForm2& Form2() { return program_->Form2(); }
     FakeMessageDialogs& Dialogs() { return toolkit_.dialogs; }
     std::vector<std::string> DialogTexts() const {

@@ -106,5 +106,24 @@ TEST(ScaledWindows, EveryWindowAndControlIsBuiltAtTheDisplaysScaleFromItsDesign)
     }
 }
 
+// The dialogs are made as they are first opened: one made after the windows moved to a
+// denser display comes up at that display's scale, as if it had been re-laid with them.
+TEST(ScaledWindows, ADialogMadeAfterAScaleChangeComesUpAtTheNewScale) {
+    FakeToolkit toolkit;
+    FakeServices fake;
+    Program program{toolkit, fake.services};
+    program.Run();
+    dynamic_cast<FakeForm&>(program.Form1().Window()).ChangeScale({144});
+
+    const TForm3& options = program.Form3();
+    EXPECT_EQ(options.Scale(), (DisplayScale{144}));
+    for (const ControlLayout& design : options.DesignLayout().controls) {
+        if (design.kind == ControlKind::kPicture) continue;
+        EXPECT_EQ(options.FindControl(design.name)->Bounds(), DisplayScale{144}.Of(design.bounds))
+            << design.name;
+    }
+    EXPECT_EQ(options.Window().ClientSize(), program.Form1().Window().ClientSize());
+}
+
 }  // namespace
 }  // namespace quorvel

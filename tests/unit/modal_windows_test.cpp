@@ -16,9 +16,11 @@ constexpr Shortcut kDelete = 46;
 class ModalWindowsTest : public ::testing::Test {
   protected:
     FakeForm& Main() { return toolkit.FormNamed("TForm1"); }
-    FakeForm& Editor() { return toolkit.FormNamed("TForm2"); }
-    FakeForm& Options() { return toolkit.FormNamed("TForm3"); }
-    FakeForm& About() { return toolkit.FormNamed("TForm4"); }
+    // The dialogs are made as they are first needed.
+    FakeForm& Editor() { return FakeOf(program.Form2()); }
+    FakeForm& Options() { return FakeOf(program.Form3()); }
+    FakeForm& About() { return FakeOf(program.Form4()); }
+    static FakeForm& FakeOf(LayoutForm& form) { return dynamic_cast<FakeForm&>(form.Window()); }
     FakePushButton& MainButton(const char* name) { return Main().Get<FakePushButton>(name); }
 
     FakeToolkit toolkit;

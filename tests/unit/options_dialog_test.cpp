@@ -16,7 +16,7 @@ class OptionsDialogTest : public HeartTest {
   protected:
     OptionsDialogTest() { program_->Run(); }
 
-    FakeForm& Dialog() { return toolkit_.FormNamed("TForm3"); }
+    FakeForm& Dialog() { return dynamic_cast<FakeForm&>(program_->Form3().Window()); }
     FakeCheckBox& Box(const char* name) { return Dialog().Get<FakeCheckBox>(name); }
     // Opens the dialog from the main window's Setting button and runs `script` in it.
     void OpenOptions(std::function<void()> script) {

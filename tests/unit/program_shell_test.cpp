@@ -158,7 +158,7 @@ TEST_F(ProgramShellTest, TheWebLinksOpenTheirPagesOwnedByTheMainWindow) {
     Menu1().Choose("N7");
     Menu1().Choose("N10");
     toolkit_.FormNamed("TForm1").Get<FakeGlyphButton>("SpeedButton").Click();
-    toolkit_.FormNamed("TForm4").Get<FakeLabel>("XPLabel1").Click();
+    dynamic_cast<FakeForm&>(program_->Form4().Window()).Get<FakeLabel>("XPLabel1").Click();
     const std::uintptr_t main = MainWindow().Handle();
     EXPECT_THAT(shell_.opened, ElementsAre(Pair(main, "http://www.quorvel.net/documentation.htm"),
                                            Pair(main, "http://www.quorvel.net/index.htm"),
@@ -173,7 +173,7 @@ TEST_F(ProgramShellTest, TheAboutBoxIsTitledInTheLanguageAndThanksWithTheJpegNot
     services_.text = &text_;
     Restart("");
     StartAndActivate();
-    FakeForm& about = toolkit_.FormNamed("TForm4");
+    FakeForm& about = dynamic_cast<FakeForm&>(program_->Form4().Window());
     about.WhileNextModal([&] { about.Get<FakePushButton>("XPBitBtn3").Click(); });
     program_->Form1().Actions().Execute("AboutDialog");
     EXPECT_THAT(text_.drawnTexts, Contains("Über das Programm"));
@@ -193,7 +193,7 @@ TEST_F(ProgramShellTest, AnOpenDialogKeepsTheMainPictureFoggedUntilItCloses) {
     FakeForm& main = toolkit_.FormNamed("TForm1");
     const Bitmap clear = program_->Form1().Image1->Image();
     Bitmap duringDialog, afterReactivation;
-    toolkit_.FormNamed("TForm4").WhileNextModal([&] {
+    dynamic_cast<FakeForm&>(program_->Form4().Window()).WhileNextModal([&] {
         EXPECT_TRUE(program_->Form1().DialogOpen());
         duringDialog = program_->Form1().Image1->Image();
         main.ActivateApp(false);
@@ -231,7 +231,7 @@ TEST_F(ProgramShellTest, DeleteAndUpdateShortcutsDoNothingWithoutASelection) {
     main.PressShortcut(46);                  // Delete
     main.PressShortcut(kShortcutCtrl | 45);  // Ctrl+Insert
     EXPECT_EQ(Count(), 1);
-    EXPECT_TRUE(toolkit_.FormNamed("TForm2").modalRuns.empty());
+    EXPECT_TRUE(dynamic_cast<FakeForm&>(program_->Form2().Window()).modalRuns.empty());
 }
 
 }  // namespace

@@ -186,8 +186,14 @@ TEST_F(TrayIconShellTest, TheProgramsPicturesReachTheTrayAsIconsWithSoftEdges) {
         << "the icon resource's alpha, not the keyed picture";
 
     // The animation shows the frames' own icons, one after the other.
-    tray->SetAnimationImages(frames);
+    int asked = 0;
+    tray->SetAnimationImages([&] {
+        ++asked;
+        return frames;
+    });
+    EXPECT_EQ(asked, 0) << "the frames are made as the animation first runs, not before";
     tray->SetAnimated(true);
+    EXPECT_EQ(asked, 1);
     std::vector<HICON> shown;
     PumpUntil(toolkit, [&] {
         for (const NotifyCall& call : CallsOf(NIM_MODIFY))
