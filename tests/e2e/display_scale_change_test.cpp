@@ -74,12 +74,9 @@ TEST(DisplayScaleChange, TheMainWindowLaysItselfOutAtTheNewScaleAndComesBackPixe
     PostMessageW(main, win32::kPopupMenuMessage, 1, MAKELPARAM(placed.right + 8, placed.top));
     std::vector<HWND> menus;
     ASSERT_TRUE(WaitUntil([&] { return (menus = VisibleMenus(program.ProcessId())).size() == 1; }));
-    // Once painted: the menu's window shows before its items are drawn.
-    const COLORREF column = FlatMenuColors::Of(TXPBitBtn{}).imageColumn;
-    int picture = 0;
-    EXPECT_TRUE(WaitUntil([&] {
-        return (picture = TallestMenuPicture(menus[0], column)) > moved.Of(12);
-    })) << picture;
+    const int picture =
+        TallestMenuPicture(menus[0], FlatMenuColors::Of(TXPBitBtn{}).imageColumn, moved.Of(12));
+    EXPECT_GT(picture, moved.Of(12));
     EXPECT_LE(picture, moved.Of(16));
     PostMessageW(menus[0], WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageW(main, WM_CANCELMODE, 0, 0);

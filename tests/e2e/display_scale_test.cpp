@@ -274,13 +274,10 @@ TEST_P(ScaledWindowsTest, TrayMenu) {
     DeleteObject(font);
     const RECT menu = WindowRect(menus[0]);
     EXPECT_GT(menu.right - menu.left, caption.cx);
-    // Its pictures in their version drawn for the scale: 16, 24 or 32 pixels, once painted
-    // (the menu's window shows before its items are drawn).
-    const COLORREF column = FlatMenuColors::Of(TXPBitBtn{}).imageColumn;
-    int picture = 0;
-    EXPECT_TRUE(WaitUntil([&] {
-        return (picture = TallestMenuPicture(menus[0], column)) > scale_.Of(12);
-    })) << picture;
+    // Its pictures in their version drawn for the scale: 16, 24 or 32 pixels.
+    const int picture =
+        TallestMenuPicture(menus[0], FlatMenuColors::Of(TXPBitBtn{}).imageColumn, scale_.Of(12));
+    EXPECT_GT(picture, scale_.Of(12));
     EXPECT_LE(picture, scale_.Of(16));
     SaveScreenshot(Shot("tray_menu"));
     PostMessageW(menus[0], WM_KEYDOWN, VK_ESCAPE, 0);

@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "support/window_wait.h"
+
 namespace quorvel::e2e {
 
 Screenshot CaptureScreen() {
@@ -63,9 +65,7 @@ COLORREF PixelOf(const Screenshot& shot, int x, int y) {
     return RGB(p[0], p[1], p[2]);
 }
 
-}  // namespace
-
-int TallestMenuPicture(HWND menu, COLORREF columnColour) {
+int TallestPictureShown(HWND menu, COLORREF columnColour) {
     const Screenshot shot = CaptureRect(ScreenRectOf(menu));
     // The column: the columns of pixels mostly in its colour (the pictures' margins are).
     int left = -1, right = -1;
@@ -84,6 +84,17 @@ int TallestMenuPicture(HWND menu, COLORREF columnColour) {
         run = drawn && PixelOf(shot, left, y) == columnColour ? run + 1 : 0;
         tallest = std::max(tallest, run);
     }
+    return tallest;
+}
+
+}  // namespace
+
+int TallestMenuPicture(HWND menu, COLORREF columnColour, int moreThan) {
+    int tallest = 0;
+    test_support::WaitUntil([&] {
+        tallest = TallestPictureShown(menu, columnColour);
+        return tallest > moreThan;
+    });
     return tallest;
 }
 

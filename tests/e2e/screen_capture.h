@@ -23,8 +23,9 @@ Screenshot CaptureRect(const RECT& area);
 
 // The height of the tallest picture a flat menu window of the program shows: the longest
 // run of rows of its image column (the pixels of `columnColour`, a COLORREF) where
-// something else is drawn.
-int TallestMenuPicture(HWND menu, COLORREF columnColour);
+// something else is drawn. A menu's window shows before its items are painted, so it is
+// measured again until a picture is taller than `moreThan` or the time is up.
+int TallestMenuPicture(HWND menu, COLORREF columnColour, int moreThan);
 
 // The height of what a window shows in `ink` (a COLORREF): from its first such row to its
 // last.
