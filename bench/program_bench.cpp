@@ -119,43 +119,25 @@ int RunFloorWindow(const std::string& logPath, const std::string& module) {
     return 0;
 }
 
-LRESULT CALLBACK BareWindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcW(window, message, w, l);
+std::string ThisProgram() {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    return exe;
 }
 
-// The start floor: a bare shown window with a message loop, built like the program.
-int RunBareWindow() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = BareWindowProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"QuorvelBenchBare";
-    RegisterClassExW(&windowClass);
-    HWND window =
-        CreateWindowExW(0, windowClass.lpszClassName, kBareCaption, WS_OVERLAPPEDWINDOW, 100, 100,
-                        210, 210, nullptr, nullptr, windowClass.hInstance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+// A program of this one's folder.
+std::string Beside(const char* name) {
+    return (fs::path(ThisProgram()).parent_path() / name).string();
 }
 
-// This program started again in one of its helper roles.
+// This program started again in one of its helper roles, or another program of its folder.
 class Helper {
   public:
-    explicit Helper(const std::string& arguments) {
-        char exe[MAX_PATH];
-        GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::string commandLine = "\"" + std::string(exe) + "\" " + arguments;
+    explicit Helper(const std::string& arguments, const std::string& exe = ThisProgram()) {
+        std::string commandLine = "\"" + exe + "\" " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &info_))
             throw std::runtime_error("cannot start a helper");
     }
@@ -274,14 +256,22 @@ void MeasurePresses(std::vector<Row>& rows) {
     Measure(quorvel, 1000, false);
     const long after = PrivateKilobytes(marker);
     SendMessageW(main, kBackgroundModeMessage, 1, 0);
-    Helper bareWindow("bare");
-    WaitUntil([&] { return FindProgramWindow(bareWindow.ProcessId(), kBareCaption) != nullptr; },
-              kFirstWindowWait);
-    Sleep(1000);
-    const long floorKb = PrivateKilobytes({"program_bench", std::string("\0bare", 5)});
+    // A floor's private memory once its window is up and has settled.
+    auto floorKilobytes = [](const char* program, const wchar_t* caption) {
+        Helper floor("", Beside(program));
+        WaitUntil([&] { return FindProgramWindow(floor.ProcessId(), caption) != nullptr; },
+                  kFirstWindowWait);
+        Sleep(1000);
+        return PrivateKilobytes({program});
+    };
+    const long floorKb = floorKilobytes("bare_window.exe", kBareCaption);
+    const long partsKb = floorKilobytes("system_parts_window.exe", L"QuorvelBenchParts");
     auto mb = [](long kb) { return std::vector<double>{double(kb) / 1024.0}; };
     rows.push_back(
         {"private memory after start", mb(afterStart), "bare window program", mb(floorKb), "MB"});
+    rows.push_back({"private memory of the bare window with common controls 6, shell32 and a "
+                    "list box",
+                    mb(partsKb), "bare window program", mb(floorKb), "MB"});
     rows.push_back({"private memory after 1,000 presses (warm-up 100)", mb(after),
                     "the same after the warm-up", mb(warm), "MB"});
     if (quorvel.lost + bare.lost + loading.lost > 0)
@@ -293,7 +283,17 @@ void MeasurePresses(std::vector<Row>& rows) {
 // window program.
 void MeasureStarts(std::vector<Row>& rows) {
     ProgramFolder folder(ProgramBuild::kShipped);
-    std::vector<double> shown, trayShown, bare;
+    std::vector<double> shown, trayShown, bare, parts;
+    // Start -> the window of the given caption shown and idle.
+    auto timeStart = [](const std::string& arguments, const std::string& exe,
+                        const wchar_t* caption) {
+        const LONGLONG begin = Now();
+        Helper helper(arguments, exe);
+        PollUntil([&] { return FindProgramWindow(helper.ProcessId(), caption) != nullptr; },
+                  kFirstWindowWait);
+        WaitForInputIdle(helper.Process(), 10000);
+        return Milliseconds(Now() - begin);
+    };
     auto trayIcons = [] {
         int count = 0;
         HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
@@ -328,19 +328,19 @@ void MeasureStarts(std::vector<Row>& rows) {
             program.WaitForExit(10s);
             PollUntil([&] { return trayIcons() == before; }, 5s);
         }
-        {
-            const LONGLONG begin = Now();
-            Helper helper("bare");
-            PollUntil(
-                [&] { return FindProgramWindow(helper.ProcessId(), kBareCaption) != nullptr; },
-                kFirstWindowWait);
-            WaitForInputIdle(helper.Process(), 10000);
-            if (i > 0) bare.push_back(Milliseconds(Now() - begin));
+        const double bareStart = timeStart("", Beside("bare_window.exe"), kBareCaption);
+        const double partsStart =
+            timeStart("", Beside("system_parts_window.exe"), L"QuorvelBenchParts");
+        if (i > 0) {
+            bare.push_back(bareStart);
+            parts.push_back(partsStart);
         }
     }
     rows.push_back({"start -> main window shown and idle", shown, "bare window program", bare});
     rows.push_back(
         {"start with AUTO -> tray icon present", trayShown, "bare window program", bare});
+    rows.push_back({"start -> bare window with common controls 6, shell32 and a list box",
+                    parts, "bare window program", bare});
 }
 
 // Opening the editor with 50 plug-ins, against loading and freeing the same 50 files.
@@ -505,7 +505,6 @@ int RunBenchmark(const std::vector<std::string>& only) {
 int main(int argc, char** argv) {
     if (argc >= 3 && std::string(argv[1]) == "floor")
         return RunFloorWindow(argv[2], argc >= 4 ? argv[3] : "");
-    if (argc == 2 && std::string(argv[1]) == "bare") return RunBareWindow();
     try {
         return RunBenchmark(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {

@@ -15,4 +15,9 @@ endif()
 if(WIN32)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
     add_link_options(-static -static-libgcc -static-libstdc++)
+    # Sections laid out in the file at page boundaries, as they are in memory: Wine then
+    # maps an image from the file (shared, clean pages) instead of copying every section
+    # into private memory, which cost the program 1.4 MB and each module load a full read.
+    # Windows maps either layout.
+    add_link_options(-Wl,--file-alignment,4096)
 endif()
