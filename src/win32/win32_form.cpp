@@ -272,12 +272,17 @@ void Win32Form::SetHint(HWND control, const std::string& hint) {
     std::wstring text = WithSystemLineBreaks(Widen(hint));
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = window_.Get();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text.data();
     SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, LPARAM(&tool));
     if (!hint.empty()) SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, LPARAM(&tool));
+}
+
+void Win32Form::RelayToHints(const MSG& message) {
+    if (tooltip_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, LPARAM(&message));
 }
 
 Bitmap Win32Form::BackdropPart(HWND child) const {

@@ -229,6 +229,8 @@ bool Win32Toolkit::Pump(const std::function<bool()>& done) {
 void Win32Toolkit::Dispatch(MSG& message) {
     if (TakeShortcut(message)) return;
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        if (Win32Form* form = Win32Form::FromHandle(root)) form->RelayToHints(message);
     if (root && IsOwnTopLevel(root) && MoveOnFromMemo(message, root)) return;
     // Tab, the arrow keys, Enter, Esc and the underlined letters move between controls.
     if (root && IsOwnTopLevel(root) && IsDialogMessageW(root, &message)) return;

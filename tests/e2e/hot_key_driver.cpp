@@ -56,28 +56,39 @@ void ClickCentre(HWND window) {
     ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-void ClickAt(POINT screen) {
+namespace {
+
+INPUT MouseInput(POINT screen, DWORD flags) {
     // Absolute mouse positions run from 0 to 65535 across the primary screen.
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = LONG((screen.x * 65536 + width / 2) / width);
-        input.mi.dy = LONG((screen.y * 65536 + height / 2) / height);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    // The button goes down only once the pointer is there, so the press lands on the
-    // window under it.
-    SendInput(1, &inputs[0], sizeof(INPUT));
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((screen.x * 65536 + width / 2) / width);
+    input.mi.dy = LONG((screen.y * 65536 + height / 2) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) {
+    INPUT move = MouseInput(screen, MOUSEEVENTF_MOVE);
+    SendInput(1, &move, sizeof(INPUT));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     POINT at{};
     while (GetCursorPos(&at) && (at.x != screen.x || at.y != screen.y) &&
            std::chrono::steady_clock::now() < deadline)
         Sleep(5);
-    SendInput(2, &inputs[1], sizeof(INPUT));
+}
+
+void ClickAt(POINT screen) {
+    // The button goes down only once the pointer is there, so the press lands on the
+    // window under it.
+    MoveMouseTo(screen);
+    INPUT click[2] = {MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                      MouseInput(screen, MOUSEEVENTF_LEFTUP)};
+    SendInput(2, click, sizeof(INPUT));
 }
 
 bool CanRegister(UINT modifiers, UINT key) {

@@ -33,7 +33,9 @@ void Press(WORD key, std::initializer_list<WORD> modifiers = {});
 // again until it is let go.
 void SendKey(WORD key, bool up);
 
-// A left click of the real mouse at a screen position, or at the centre of a window.
+// The real mouse moved to a screen position (returns once the pointer is there), or
+// clicked with the left button there or at the centre of a window.
+void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 void ClickCentre(HWND window);
 

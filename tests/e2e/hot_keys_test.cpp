@@ -373,6 +373,19 @@ TEST_F(HotKeysTest, ACombinationHeldElsewhereIsNamedAndMarkedUntilItCanBeRegiste
     EXPECT_EQ(ListEntries(list), (std::vector<std::wstring>{L"Ctrl+Alt+F9", L"Ctrl+Alt+Q"}));
 }
 
+TEST_F(HotKeysTest, PointingAtTheListShowsTheSelectedCombinationAsItsHint) {
+    Start({{.hotKey = "Ctrl+Alt+Q", .comment = "Opens the log"}});
+    HWND list = ControlAt(main_, LayoutOf(kForm1Layout, "List"));
+    const RECT r = WindowRect(list);
+    MoveMouseTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const std::wstring& text : VisibleTooltipTexts())
+            if (text.starts_with(L"Ctrl+Alt+Q - ") && text.ends_with(L"Opens the log"))
+                return true;
+        return false;
+    })) << "no hint over the list";
+}
+
 // Polls like WaitUntil while this thread's windows keep answering: the program attaches
 // to this thread's input to note and restore its focus.
 bool PumpUntil(const std::function<bool()>& condition,
