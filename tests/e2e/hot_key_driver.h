@@ -16,8 +16,8 @@ struct Combination {
     bool checked = true;
     bool warning = false;
     std::string plugin = "rec.dll";
-    std::string command;
-    std::string comment;
+    std::string command{};
+    std::string comment{};
 };
 
 // The whole combination list file for these combinations, numbered from 1.
