@@ -15,11 +15,7 @@ void Win32Timer::Register(HINSTANCE instance) {
 }
 
 Win32Timer::Win32Timer(Win32Toolkit& toolkit, int interval)
-    : toolkit_(toolkit), interval_(interval) {
-    window_ = CreateObjectWindow(
-        {.className = kClassName, .parent = HWND_MESSAGE, .instance = toolkit.Instance()}, this,
-        "the timer's window");
-}
+    : toolkit_(toolkit), interval_(interval) {}
 
 Win32Timer::~Win32Timer() {
     window_.Reset();  // while the members its messages reach still exist
@@ -45,12 +41,19 @@ void Win32Timer::SetEnabled(bool enabled) {
     Apply();
 }
 
-// A timer with interval 0 does not tick, as a disabled one.
+// A timer with interval 0 does not tick, as a disabled one. Its window is made as it first
+// runs: most timers wait for something the user does, and each window costs the start.
 void Win32Timer::Apply() {
-    if (enabled_ && interval_ > 0)
+    if (enabled_ && interval_ > 0) {
+        if (!window_)
+            window_ = CreateObjectWindow({.className = kClassName,
+                                          .parent = HWND_MESSAGE,
+                                          .instance = toolkit_.Instance()},
+                                         this, "the timer's window");
         SetTimer(window_.Get(), kTimerId, UINT(interval_), nullptr);
-    else
+    } else if (window_) {
         KillTimer(window_.Get(), kTimerId);
+    }
 }
 
 }  // namespace quorvel::win32
