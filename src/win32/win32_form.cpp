@@ -260,35 +260,16 @@ HFONT Win32Form::Font(const FontSpec& requested) {
 }
 
 void Win32Form::SetHint(HWND control, const std::string& hint) {
-    std::wstring text = WithSystemLineBreaks(Widen(hint));
-    if (tooltip_) {
-        SetTool(control, std::move(text));
-        return;
+    if (!tooltip_) {
+        tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(),
+                                       nullptr, toolkit_.Instance(), nullptr));
+        if (!tooltip_) return;
+        // Multi-line hints (a combination's comment) need a width to wrap at.
+        SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
     }
-    std::erase_if(pendingHints_,
-                  [control](const auto& pending) { return pending.first == control; });
-    if (!text.empty()) pendingHints_.emplace_back(control, std::move(text));
-}
-
-void Win32Form::RelayToHints(const MSG& message) {
-    if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return;
-    if (!tooltip_ && !pendingHints_.empty()) MakeHintsWindow();
-    if (tooltip_) SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, LPARAM(&message));
-}
-
-void Win32Form::MakeHintsWindow() {
-    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(),
-                                   nullptr, toolkit_.Instance(), nullptr));
-    if (!tooltip_) return;  // no hints then, as before any was asked for
-    // Multi-line hints (a combination's comment) need a width to wrap at.
-    SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
-    for (auto& [control, text] : pendingHints_) SetTool(control, std::move(text));
-    pendingHints_.clear();
-}
-
-void Win32Form::SetTool(HWND control, std::wstring text) {
+    std::wstring text = WithSystemLineBreaks(Widen(hint));
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND;
@@ -296,7 +277,12 @@ void Win32Form::SetTool(HWND control, std::wstring text) {
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text.data();
     SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, LPARAM(&tool));
-    if (!text.empty()) SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, LPARAM(&tool));
+    if (!hint.empty()) SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, LPARAM(&tool));
+}
+
+void Win32Form::RelayToHints(const MSG& message) {
+    if (tooltip_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, LPARAM(&message));
 }
 
 Bitmap Win32Form::BackdropPart(HWND child) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/bitmap.h"
@@ -72,7 +71,7 @@ class Win32Form : public Form, private WindowObject {
     // Shows the hints: the message loop hands them the mouse messages of the form's
     // controls. (Letting the hints subclass each control instead makes every message to it
     // take round trips to the server under Wine: filling a list of 500 entries took 100 ms
-    // instead of 8.) The hints' window is made at the first mouse message, not at start.
+    // instead of 8.)
     void RelayToHints(const MSG& message);
     void SetBackdrop(const Win32Picture* picture) { backdrop_ = picture; }
     const Win32Picture* Backdrop() const { return backdrop_; }
@@ -89,14 +88,11 @@ class Win32Form : public Form, private WindowObject {
     void TakeOwner();
     // WM_DPICHANGED: the suggested rectangle, then the program's new layout.
     void TakeNewScale(int dpi, const RECT& suggested);
-    void MakeHintsWindow();
-    void SetTool(HWND control, std::wstring text);
 
     Win32Toolkit& toolkit_;
     const FormLayout& layout_;
     UniqueWindow window_;
     UniqueWindow tooltip_;
-    std::vector<std::pair<HWND, std::wstring>> pendingHints_;  // until tooltip_ is made
     struct CachedFont {
         FontSpec fontSpec;
         UniqueFont font;
