@@ -17,13 +17,13 @@ class Win32Timer : public Timer, private WindowObject {
     static constexpr wchar_t kClassName[] = L"QuorvelTimer";
     static void Register(HINSTANCE instance);
 
-    // Throws Error when the window cannot be made.
     Win32Timer(Win32Toolkit& toolkit, int interval);
     ~Win32Timer() override;
 
     int Interval() const override { return interval_; }
     void SetInterval(int milliseconds) override;
     bool Enabled() const override { return enabled_; }
+    // The window is made as the timer first runs: throws Error when it cannot be.
     void SetEnabled(bool enabled) override;
     void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
 
